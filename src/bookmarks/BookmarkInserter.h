@@ -1,0 +1,28 @@
+#pragma once
+
+#include "bookmarks/FileError.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class FolderCatalogue;
+class TextCodec;
+
+// Adds one bookmark at the top of a folder's list by rewriting the file through
+// a temporary file beside it; the previous version goes to the trash.
+class BookmarkInserter
+{
+public:
+    // The one line we write: no indentation, no other attributes.
+    static QByteArray bookmarkLine(const TextCodec &codec, const QString &url, const QString &text);
+    static QString temporaryFileName(const QString &path) { return path + QStringLiteral(".tmp"); }
+
+    // Inserts into folder `folderIndex` of `catalogue` (FolderCatalogue::Root for the
+    // root list). `keepAlive` is called every few milliseconds during the rewrite.
+    // On failure the bookmark file is unchanged and no temporary file is left; on
+    // success the catalogue takes the new file as its own.
+    [[nodiscard]] static FileError insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
+                                          const QString &text, const std::function<void()> &keepAlive = {});
+};

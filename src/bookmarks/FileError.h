@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// What went wrong with the bookmark file, as a value the caller has to look at.
+// The engine never ends the process; the window and the command line turn this
+// into a message for the user.
+struct FileError
+{
+    enum class Kind {
+        None,
+        Io,          // the system refused an open, read, write, flush, rename...
+        Incomplete,  // the file ends inside a list: truncated, or not a bookmark file
+        Changed,     // the file is not the one the folders were read from
+        Trash,       // the old version could not be put in the trash
+    };
+
+    Kind kind = Kind::None;
+    QString action;  // what we were doing, e.g. "read", "write the temporary file"
+    QString path;    // the file involved
+    QString reason;  // the system's reason, or our own explanation
+
+    [[nodiscard]] bool failed() const { return kind != Kind::None; }
+    [[nodiscard]] QString message() const;
+
+    static FileError io(const QString &action, const QString &path, const QString &reason);
+    static FileError incomplete(const QString &path);
+    static FileError changed(const QString &path, const QString &reason);
+    static FileError trash(const QString &path, const QString &reason);
+};

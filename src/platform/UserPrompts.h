@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The modal questions and messages the program puts to the user. The window
+// gets a Qt implementation; tests get a recording fake, so that no test ever
+// shows a real dialog.
+class UserPrompts
+{
+public:
+    enum class Icon { None, Information, Exclamation, Critical };
+
+    virtual ~UserPrompts() = default;
+
+    // A message box captioned with the program's title, with an OK button only.
+    virtual void message(const QString &text, Icon icon) = 0;
+    // A yes/no question; true for yes.
+    virtual bool confirm(const QString &text) = 0;
+    // Asks for the bookmark file; no value when the user cancels.
+    virtual std::optional<QString> chooseBookmarkFile() = 0;
+};

@@ -1,0 +1,51 @@
+#include "ui/QtUserPrompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+const QString Title = QStringLiteral("Linkcrate");
+
+QMessageBox::Icon boxIcon(UserPrompts::Icon icon)
+{
+    switch (icon) {
+    case UserPrompts::Icon::None:
+        return QMessageBox::NoIcon;
+    case UserPrompts::Icon::Information:
+        return QMessageBox::Information;
+    case UserPrompts::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case UserPrompts::Icon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+void QtUserPrompts::message(const QString &text, Icon icon)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(boxIcon(icon), Title, shown, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtUserPrompts::confirm(const QString &text)
+{
+    return QMessageBox::question(m_parent, Title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+std::optional<QString> QtUserPrompts::chooseBookmarkFile()
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Please select the Netscape Bookmarks file"), QDir::homePath());
+    // "*.htm" alone would not match the "bookmarks.html" that browsers export.
+    dialog.setNameFilters({QStringLiteral("Netscape Bookmark files (*.htm *.html)"), QStringLiteral("All files (*)")});
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
