@@ -1,0 +1,80 @@
+#pragma once
+
+// Shared by every test: a private home for the process, and small file helpers.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Points HOME and the XDG folders at a fresh temporary folder before any Qt
+// object exists, so that no test touches the real settings, files or trash.
+class TestEnvironment
+{
+public:
+    TestEnvironment()
+    {
+        const QString root = m_dir.path();
+        const auto point = [&](const char *variable, const QString &sub) {
+            QDir().mkpath(root + sub);
+            qputenv(variable, QFile::encodeName(root + sub));
+        };
+        point("HOME", QStringLiteral("/home"));
+        point("XDG_CONFIG_HOME", QStringLiteral("/home/.config"));
+        point("XDG_DATA_HOME", QStringLiteral("/home/.local/share"));
+        point("XDG_CACHE_HOME", QStringLiteral("/home/.cache"));
+        point("XDG_STATE_HOME", QStringLiteral("/home/.local/state"));
+        point("XDG_RUNTIME_DIR", QStringLiteral("/runtime"));
+        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                     | QFileDevice::ExeOwner);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+#define LINKCRATE_TEST_MAIN(TestObject, Application)                                                                 \
+    int main(int argc, char *argv[])                                                                                 \
+    {                                                                                                                \
+        TestEnvironment environment;                                                                                 \
+        Application app(argc, argv);                                                                                 \
+        TestObject test;                                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                                      \
+    }
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("<unreadable>");
+    return file.readAll();
+}
+
+inline void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+inline QString fixture(const QString &name)
+{
+    return QStringLiteral(LINKCRATE_TEST_DATA "/") + name;
+}
+
+// Where the desktop trash of this test's home keeps files and their records.
+inline QString trashDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+}
+
+// The names in a folder, for "nothing else was left behind".
+inline QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
