@@ -55,6 +55,7 @@ private Q_SLOTS:
 
     void addFromTheKeyboard_data();
     void addFromTheKeyboard();
+    void folderChosenWithTheKeyboard();
     void addIntoOneOfTwoSameNamedFolders();
     void refusedEntries_data();
     void refusedEntries();
@@ -256,6 +257,24 @@ void TestWindow::addFromTheKeyboard()
     QCOMPARE(QApplication::focusWidget(), m_window->txtText);
     QCOMPARE(m_window->Tree->currentItem()->text(0), folder);
     QVERIFY(m_window->isEnabled());
+}
+
+void TestWindow::folderChosenWithTheKeyboard()
+{
+    start();
+    QWindow *window = m_window->windowHandle();
+    QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
+    QTest::keyClicks(m_window->txtText, QStringLiteral("Bread basics"));
+    QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
+    QTest::keyClicks(m_window->txtUrl, QStringLiteral("example.com/bread"));
+    QTest::keyClick(window, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window->Tree);
+    QTest::keyClick(window, Qt::Key_Down);
+    QTest::keyClick(window, Qt::Key_Down);
+    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Cooking"));
+    pressAltA();
+    QVERIFY(readBytes(m_file).contains("Cooking</H3>\n    <DL><p>\n<DT><A HREF=\"http://example.com/bread\">Bread basics</A>\n"));
+    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Cooking"));
 }
 
 void TestWindow::addIntoOneOfTwoSameNamedFolders()

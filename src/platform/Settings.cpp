@@ -1,8 +1,7 @@
 #include "platform/Settings.h"
 
 Settings::Settings()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Linkcrate"),
-                                             QStringLiteral("Linkcrate")))
+    : m_settings(std::make_unique<QSettings>(QStringLiteral("Linkcrate"), QStringLiteral("Linkcrate")))
 {
 }
 
