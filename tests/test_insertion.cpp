@@ -239,7 +239,7 @@ void TestInsertion::failuresLeaveTheFileAlone_data()
     QTest::newRow("file deleted") << "deleted" << int(FileError::Kind::Io) << "Could not open";
     QTest::newRow("folder number out of range") << "bad-index" << int(FileError::Kind::Changed) << "no folder";
     if (::geteuid() != 0)
-        QTest::newRow("read-only folder") << "read-only" << int(FileError::Kind::Io) << "Permission denied";
+        QTest::newRow("read-only folder") << "read-only" << int(FileError::Kind::Io) << "ermission denied";
 }
 
 void TestInsertion::failuresLeaveTheFileAlone()

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void secondRunGoesStraightToTheWindow();
     void rememberedFileGoneAsksAgain();
     void rememberedFileUnreadableAsksAgain();
+    void interruptedAdditionIsCompletedAtStart();
     void cancelEndsWithoutWindow();
     void treeShowsTheFoldersSorted();
 
@@ -177,6 +178,20 @@ void TestWindow::rememberedFileUnreadableAsksAgain()
     QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("not a complete bookmark file")));
     QCOMPARE(m_prompts.fileDialogs, 1);
     QCOMPARE(m_settings->bookmarks(), good);
+}
+
+void TestWindow::interruptedAdditionIsCompletedAtStart()
+{
+    // The old version went to the trash, the complete new one waits beside it.
+    writeBytes(m_file + QStringLiteral(".tmp"), readBytes(fixture(QStringLiteral("chrome.html"))));
+    m_settings->setBookmarks(m_file);
+    QVERIFY(m_window->Form_Load());
+    QCOMPARE(m_prompts.fileDialogs, 0);
+    QCOMPARE(m_prompts.messages.size(), 1);
+    QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("has been put in place")));
+    QCOMPARE(int(m_prompts.messages[0].icon), int(UserPrompts::Icon::Information));
+    QCOMPARE(readBytes(m_file), readBytes(fixture(QStringLiteral("chrome.html"))));
+    QVERIFY(findShown(m_window->Tree, QStringLiteral("Bookmarks bar")));
 }
 
 void TestWindow::cancelEndsWithoutWindow()

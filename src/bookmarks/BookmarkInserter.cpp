@@ -1,5 +1,6 @@
 #include "bookmarks/BookmarkInserter.h"
 
+#include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkScanner.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/LineWriter.h"
@@ -174,7 +175,7 @@ QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString 
 }
 
 FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
-                                   const QString &text, const std::function<void()> &keepAlive)
+                                   const QString &text, const std::function<void()> &keepAlive, int lockTimeoutMs)
 {
     const QString &BookmarkFile = catalogue.fileName();
     // Through a symbolic link, the link's target is rewritten and the link stays.
@@ -184,6 +185,11 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
         return FileError::io(QStringLiteral("open"), BookmarkFile, systemReason(ENOENT));
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
+
+    // One writer at a time, from the identity check to the rename.
+    BookmarkLock lock(target);
+    if (!lock.tryLock(lockTimeoutMs))
+        return FileError::io(QStringLiteral("add to"), BookmarkFile, lock.errorString());
 
     FileIdentity before;
     QString reason;

@@ -21,8 +21,10 @@ public:
 
     // Inserts into folder `folderIndex` of `catalogue` (FolderCatalogue::Root for the
     // root list). `keepAlive` is called every few milliseconds during the rewrite.
+    // Another writer's lock is waited for up to `lockTimeoutMs`.
     // On failure the bookmark file is unchanged and no temporary file is left; on
     // success the catalogue takes the new file as its own.
     [[nodiscard]] static FileError insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
-                                          const QString &text, const std::function<void()> &keepAlive = {});
+                                          const QString &text, const std::function<void()> &keepAlive = {},
+                                          int lockTimeoutMs = 10000);
 };

@@ -1,6 +1,7 @@
 #include "cli/AddCommand.h"
 
 #include "bookmarks/BookmarkInserter.h"
+#include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/EntryCheck.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "platform/Settings.h"
@@ -119,6 +120,12 @@ int AddCommand::run(const QStringList &arguments)
     }
     file = QFileInfo(file).absoluteFilePath();
 
+    const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(file);
+    if (recovery.outcome == BookmarkRecovery::Outcome::Restored)
+        m_err << Program << ": " << recovery.message() << Qt::endl;
+    else if (recovery.error.failed())
+        m_err << Program << ": " << recovery.error.message() << Qt::endl;
+
     FolderCatalogue catalogue;
     if (const FileError error = catalogue.read(file); error.failed())
         return fail(FileProblem, error.message());
@@ -131,27 +138,38 @@ int AddCommand::run(const QStringList &arguments)
     }
 
     qint32 folder = FolderCatalogue::Root;
-    if (parser.isSet(indexOption)) {
-        folder = requestedIndex;
-        if (folder < 0 || folder >= catalogue.FolderCount)
-            return fail(FileProblem, QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(folder).arg(file));
-    } else if (parser.isSet(folderOption)) {
-        const QString path = parser.value(folderOption);
-        const QList<qint32> found = matching(catalogue, path, Qt::CaseSensitive);
-        if (found.size() > 1)
-            return fail(FileProblem, QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with "
-                                                    "--folder-index:%4")
-                                         .arg(found.size())
-                                         .arg(file, path, candidates(catalogue, found)));
-        if (found.isEmpty()) {
-            const QList<qint32> near = matching(catalogue, path, Qt::CaseInsensitive);
-            return fail(FileProblem, QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
-                                         .arg(path, file,
-                                              near.isEmpty() ? QStringLiteral(" (see --list).")
-                                                             : QStringLiteral("; did you mean:") + candidates(catalogue, near)));
+    QString folderError;
+    const auto resolveFolder = [&]() {
+        folder = FolderCatalogue::Root;
+        if (parser.isSet(indexOption)) {
+            folder = requestedIndex;
+            if (folder < 0 || folder >= catalogue.FolderCount) {
+                folderError = QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(folder).arg(file);
+                return false;
+            }
+        } else if (parser.isSet(folderOption)) {
+            const QString path = parser.value(folderOption);
+            const QList<qint32> found = matching(catalogue, path, Qt::CaseSensitive);
+            if (found.size() > 1) {
+                folderError = QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with --folder-index:%4")
+                                  .arg(found.size())
+                                  .arg(file, path, candidates(catalogue, found));
+                return false;
+            }
+            if (found.isEmpty()) {
+                const QList<qint32> near = matching(catalogue, path, Qt::CaseInsensitive);
+                folderError = QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
+                                  .arg(path, file,
+                                       near.isEmpty() ? QStringLiteral(" (see --list).")
+                                                      : QStringLiteral("; did you mean:") + candidates(catalogue, near));
+                return false;
+            }
+            folder = found.constFirst();
         }
-        folder = found.constFirst();
-    }
+        return true;
+    };
+    if (!resolveFolder())
+        return fail(FileProblem, folderError);
 
     const QString address = TranslateURL(typedAddress);
     const QByteArray line = BookmarkInserter::bookmarkLine(catalogue.codec(), address, text);
@@ -161,8 +179,19 @@ int AddCommand::run(const QStringList &arguments)
         m_out.flush();
         return Added;
     }
-    if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, text); error.failed())
-        return fail(FileProblem, error.message() + QStringLiteral(" The bookmark file was left unchanged."));
+    // Another writer (a window, another linkcrate-add) may get there first: read
+    // the file again, find the same folder, and try again.
+    for (int attempt = 1;; ++attempt) {
+        const FileError error = BookmarkInserter::insert(catalogue, folder, address, text);
+        if (!error.failed())
+            break;
+        if (error.kind != FileError::Kind::Changed || attempt == 20)
+            return fail(FileProblem, error.message() + QStringLiteral(" The bookmark file was left unchanged."));
+        if (const FileError reread = catalogue.read(file); reread.failed())
+            return fail(FileProblem, reread.message());
+        if (!resolveFolder())
+            return fail(FileProblem, folderError);
+    }
     if (parser.isSet(verboseOption)) {
         m_out << "Added to " << where << ":\n" << catalogue.codec().decode(line) << '\n';
         m_out.flush();

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "bookmarks/BookmarkInserter.h"
+#include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/EntryCheck.h"
 #include "platform/Settings.h"
 #include "platform/UrlTranslation.h"
@@ -102,6 +103,13 @@ bool frmMain::Form_Load()
     BookmarkFile = m_settings.bookmarks();
     bool chosen = false;
     for (;;) {
+        if (BookmarkFile != Settings::BookmarksDefault && !BookmarkFile.isEmpty()) {
+            const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(BookmarkFile);
+            if (recovery.outcome == BookmarkRecovery::Outcome::Restored)
+                m_prompts.message(recovery.message(), UserPrompts::Icon::Information);
+            else if (recovery.error.failed())
+                m_prompts.message(recovery.error.message(), UserPrompts::Icon::Exclamation);
+        }
         if (!QFileInfo(BookmarkFile).isFile()) {
             const std::optional<QString> choice = m_prompts.chooseBookmarkFile();
             if (!choice)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "bookmarks/FileError.h"
+
+#include <QString>
+
+// Finishes or cleans up an addition that was cut short (a crash, a power cut).
+// An addition writes "<file>.tmp" completely and flushes it before the old file
+// goes to the trash, so:
+// - the file missing and a complete "<file>.tmp" beside it: the addition was
+//   cut between the two steps; the new version is put in place;
+// - the file present and "<file>.tmp" beside it: the write itself was cut; the
+//   partial copy is removed.
+class BookmarkRecovery
+{
+public:
+    enum class Outcome { Nothing, Restored, RemovedLeftover };
+
+    struct Result
+    {
+        Outcome outcome = Outcome::Nothing;
+        FileError error;
+        QString message() const;
+        QString path;
+    };
+
+    static Result recover(const QString &BookmarkFile);
+};

@@ -1,0 +1,174 @@
+#include "TestSupport.h"
+
+#include "bookmarks/BookmarkInserter.h"
+#include "bookmarks/BookmarkRecovery.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+const QByteArray Complete = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n</DL>\n";
+const QByteArray Partial = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n";
+
+// The file with `line` added at the top of the root list.
+QByteArray withRootLine(const QByteArray &file, const QByteArray &line)
+{
+    const qsizetype at = file.indexOf('\n') + 1;
+    return file.left(at) + line + '\n' + file.mid(at);
+}
+
+} // namespace
+
+class TestRobustness : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void recovery_data();
+    void recovery();
+    void killedAtAnyInstant();
+    void parallelWriters();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_file;
+};
+
+void TestRobustness::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_file = m_dir->filePath(QStringLiteral("bookmarks.html"));
+}
+
+void TestRobustness::recovery_data()
+{
+    QTest::addColumn<QByteArray>("file"); // "-" for none
+    QTest::addColumn<QByteArray>("tmp");  // "-" for none
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<QByteArray>("fileAfter"); // "-" for none
+    QTest::addColumn<QStringList>("left");
+
+    const int nothing = int(BookmarkRecovery::Outcome::Nothing);
+    const int restored = int(BookmarkRecovery::Outcome::Restored);
+    const int removed = int(BookmarkRecovery::Outcome::RemovedLeftover);
+    QTest::newRow("nothing to do") << Complete << QByteArray("-") << nothing << false << Complete
+                                   << QStringList{"bookmarks.html"};
+    QTest::newRow("cut between trash and rename: new version put in place")
+        << QByteArray("-") << Complete << restored << false << Complete << QStringList{"bookmarks.html"};
+    QTest::newRow("cut during the write: partial copy removed")
+        << Complete << Partial << removed << false << Complete << QStringList{"bookmarks.html"};
+    QTest::newRow("file gone, copy incomplete: left for the user")
+        << QByteArray("-") << Partial << nothing << true << QByteArray("-") << QStringList{"bookmarks.html.tmp"};
+}
+
+void TestRobustness::recovery()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, tmp);
+    QFETCH(int, outcome);
+    QFETCH(bool, failed);
+    QFETCH(QByteArray, fileAfter);
+    QFETCH(QStringList, left);
+    if (file != "-")
+        writeBytes(m_file, file);
+    if (tmp != "-")
+        writeBytes(m_file + QStringLiteral(".tmp"), tmp);
+    const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.error.failed(), failed);
+    QCOMPARE(QFileInfo::exists(m_file) ? readBytes(m_file) : QByteArray("-"), fileAfter);
+    QCOMPARE(entries(m_dir->path()), left);
+}
+
+void TestRobustness::killedAtAnyInstant()
+{
+    // A file large enough that a kill often lands in the middle of the rewrite.
+    QByteArray file = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
+    for (int i = 0; i < 20000; ++i)
+        file += "    <DT><A HREF=\"https://example.com/" + QByteArray::number(i) + "\" ADD_DATE=\"1\">Entry</A>\n";
+    file += "</DL><p>\n";
+    file = file.mid(file.indexOf('\n') + 1); // the root list opens on the first line
+    writeBytes(m_file, file);
+
+    const auto start = [&](int n, QProcess &process) {
+        process.start(QStringLiteral(LINKCRATE_ADD), {QStringLiteral("--file"), m_file, QStringLiteral("--text"),
+                                                      QStringLiteral("k%1").arg(n), QStringLiteral("https://k.example/")});
+        return process.waitForStarted();
+    };
+    // How long one addition takes here, whole.
+    QElapsedTimer timer;
+    timer.start();
+    {
+        QProcess process;
+        QVERIFY(start(-1, process));
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 0);
+    }
+    const qint64 whole = std::max<qint64>(timer.elapsed(), 5);
+    QByteArray expected = withRootLine(file, "<DT><A HREF=\"https://k.example/\">k-1</A>");
+    QCOMPARE(readBytes(m_file), expected);
+
+    int unchanged = 0;
+    int added = 0;
+    int restored = 0;
+    for (int n = 0; n < 300; ++n) {
+        QProcess process;
+        QVERIFY(start(n, process));
+        QThread::usleep(QRandomGenerator::global()->bounded(quint64(whole) * 1000 + 1));
+        process.kill();
+        QVERIFY(process.waitForFinished());
+
+        const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(m_file);
+        QVERIFY2(!recovery.error.failed(), qPrintable(recovery.error.message()));
+        restored += recovery.outcome == BookmarkRecovery::Outcome::Restored ? 1 : 0;
+        QVERIFY2(QFileInfo::exists(m_file), "the bookmark file went missing");
+        const QByteArray now = readBytes(m_file);
+        const QByteArray next = withRootLine(expected, "<DT><A HREF=\"https://k.example/\">k" + QByteArray::number(n) + "</A>");
+        if (now == expected) {
+            ++unchanged;
+        } else {
+            QVERIFY2(now == next, qPrintable(QStringLiteral("kill %1 left a file of %2 bytes").arg(n).arg(now.size())));
+            ++added;
+            expected = next;
+        }
+        QVERIFY(!QFileInfo::exists(m_file + QStringLiteral(".tmp")));
+    }
+    qInfo("300 kills: %d left the old version, %d the new one (%d of them put in place at recovery)", unchanged,
+          added, restored);
+}
+
+void TestRobustness::parallelWriters()
+{
+    const QByteArray original = readBytes(fixture(QStringLiteral("firefox-lf.html")));
+    writeBytes(m_file, original);
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int n = 0; n < 20; ++n) {
+        auto process = std::make_unique<QProcess>();
+        process->start(QStringLiteral(LINKCRATE_ADD),
+                       {QStringLiteral("--file"), m_file, QStringLiteral("--folder"), QStringLiteral("Other Bookmarks/Straße"),
+                        QStringLiteral("--text"), QStringLiteral("parallel %1").arg(n), QStringLiteral("https://p.example/%1").arg(n)});
+        writers.push_back(std::move(process));
+    }
+    for (auto &process : writers) {
+        QVERIFY(process->waitForFinished(120000));
+        QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
+    }
+    QByteArray result = readBytes(m_file);
+    for (int n = 0; n < 20; ++n) {
+        const QByteArray line = "<DT><A HREF=\"https://p.example/" + QByteArray::number(n) + "\">parallel "
+            + QByteArray::number(n) + "</A>\n";
+        QCOMPARE(result.count(line), 1);
+        result.replace(line, "");
+    }
+    QCOMPARE(result, original);
+    QCOMPARE(entries(m_dir->path()), QStringList{"bookmarks.html"});
+}
+
+LINKCRATE_TEST_MAIN(TestRobustness, QCoreApplication)
+#include "test_robustness.moc"
