@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <optional>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -174,22 +175,31 @@ QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString 
         + codec.encode(safeText(text)) + QByteArrayLiteral("</A>");
 }
 
+QString BookmarkInserter::rewriteTarget(const QString &BookmarkFile)
+{
+    // Through a symbolic link (into a synced folder, say) the link's target is
+    // rewritten and the link stays a link.
+    const QFileInfo info(BookmarkFile);
+    return info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+}
+
 FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
-                                   const QString &text, const std::function<void()> &keepAlive, int lockTimeoutMs)
+                                   const QString &text, const std::function<void()> &keepAlive, BookmarkLock *heldLock)
 {
     const QString &BookmarkFile = catalogue.fileName();
-    // Through a symbolic link, the link's target is rewritten and the link stays.
-    const QFileInfo info(BookmarkFile);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString target = rewriteTarget(BookmarkFile);
     if (target.isEmpty())
         return FileError::io(QStringLiteral("open"), BookmarkFile, systemReason(ENOENT));
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
 
     // One writer at a time, from the identity check to the rename.
-    BookmarkLock lock(target);
-    if (!lock.tryLock(lockTimeoutMs))
-        return FileError::io(QStringLiteral("add to"), BookmarkFile, lock.errorString());
+    std::optional<BookmarkLock> ownLock;
+    if (!heldLock) {
+        ownLock.emplace(target);
+        if (!ownLock->tryLock(10000))
+            return FileError::io(QStringLiteral("add to"), BookmarkFile, ownLock->errorString());
+    }
 
     FileIdentity before;
     QString reason;

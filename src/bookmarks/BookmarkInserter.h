@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class BookmarkLock;
 class FolderCatalogue;
 class TextCodec;
 
@@ -18,13 +19,16 @@ public:
     // The one line we write: no indentation, no other attributes.
     static QByteArray bookmarkLine(const TextCodec &codec, const QString &url, const QString &text);
     static QString temporaryFileName(const QString &path) { return path + QStringLiteral(".tmp"); }
+    // The file a rewrite works on: a symbolic link's target, else the file itself.
+    static QString rewriteTarget(const QString &BookmarkFile);
 
     // Inserts into folder `folderIndex` of `catalogue` (FolderCatalogue::Root for the
     // root list). `keepAlive` is called every few milliseconds during the rewrite.
-    // Another writer's lock is waited for up to `lockTimeoutMs`.
+    // The insertion takes the lock against other writers itself, waiting a few
+    // seconds, unless the caller passes one it holds on rewriteTarget().
     // On failure the bookmark file is unchanged and no temporary file is left; on
     // success the catalogue takes the new file as its own.
     [[nodiscard]] static FileError insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
                                           const QString &text, const std::function<void()> &keepAlive = {},
-                                          int lockTimeoutMs = 10000);
+                                          BookmarkLock *heldLock = nullptr);
 };

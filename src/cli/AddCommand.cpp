@@ -1,6 +1,7 @@
 #include "cli/AddCommand.h"
 
 #include "bookmarks/BookmarkInserter.h"
+#include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/EntryCheck.h"
 #include "bookmarks/FolderCatalogue.h"
@@ -10,6 +11,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace {
 
@@ -126,6 +129,16 @@ int AddCommand::run(const QStringList &arguments)
     else if (recovery.error.failed())
         m_err << Program << ": " << recovery.error.message() << Qt::endl;
 
+    // An addition holds the lock from reading the folders to replacing the file, so
+    // that another writer (a window, another linkcrate-add) cannot slip in between.
+    // Scripts can afford to wait longer for it than a window.
+    std::optional<BookmarkLock> lock;
+    if (!list && !parser.isSet(dryRunOption)) {
+        lock.emplace(BookmarkInserter::rewriteTarget(file));
+        if (!lock->tryLock(60000))
+            return fail(FileProblem, QStringLiteral("Could not add to \"%1\": %2").arg(file, lock->errorString()));
+    }
+
     FolderCatalogue catalogue;
     if (const FileError error = catalogue.read(file); error.failed())
         return fail(FileProblem, error.message());
@@ -179,19 +192,8 @@ int AddCommand::run(const QStringList &arguments)
         m_out.flush();
         return Added;
     }
-    // Another writer (a window, another linkcrate-add) may get there first: read
-    // the file again, find the same folder, and try again.
-    for (int attempt = 1;; ++attempt) {
-        const FileError error = BookmarkInserter::insert(catalogue, folder, address, text);
-        if (!error.failed())
-            break;
-        if (error.kind != FileError::Kind::Changed || attempt == 20)
-            return fail(FileProblem, error.message() + QStringLiteral(" The bookmark file was left unchanged."));
-        if (const FileError reread = catalogue.read(file); reread.failed())
-            return fail(FileProblem, reread.message());
-        if (!resolveFolder())
-            return fail(FileProblem, folderError);
-    }
+    if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, text, {}, &*lock); error.failed())
+        return fail(FileProblem, error.message() + QStringLiteral(" The bookmark file was left unchanged."));
     if (parser.isSet(verboseOption)) {
         m_out << "Added to " << where << ":\n" << catalogue.codec().decode(line) << '\n';
         m_out.flush();
