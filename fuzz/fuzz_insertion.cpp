@@ -7,6 +7,7 @@
 #include "bookmarks/BookmarkScanner.h"
 #include "bookmarks/FolderCatalogue.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,25 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
     if (start < bytes.size())
         lines.append(bytes.mid(start));
     return lines;
+}
+
+// The events of a whole scan, with every line visited or with lines skipped.
+QList<QByteArray> events(const QByteArray &bytes, bool lineByLine)
+{
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    BookmarkScanner scanner(&in);
+    if (lineByLine)
+        scanner.setLineInspector([](QByteArrayView) {});
+    QList<QByteArray> seen;
+    for (int i = 0; i < 100000; ++i) {
+        const BookmarkScanner::ListEvent e = scanner.ReadToNextList();
+        seen.append(QByteArray::number(int(e.kind)) + (e.hasHeading ? "+" : "-") + e.name);
+        if (e.kind == BookmarkScanner::Event::EndOfFile || e.kind == BookmarkScanner::Event::ReadError)
+            break;
+    }
+    return seen;
 }
 
 QByteArray readAll(const QString &path)
@@ -83,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString url = QString::fromUtf8(input.mid(textEnd + 1, urlEnd - textEnd - 1));
     const QByteArray old = input.mid(urlEnd + 1);
 
+    check(events(old, true) == events(old, false), "skipping lines changed what the scan sees");
     {
         QFile f(bookmarkPath);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(old) != old.size())
@@ -108,6 +129,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (at < before.size() && before[at] == after[at])
         ++at;
     check(after[at] == line, "the added line is not the entry line");
+    // The same entry may already stand right below: the new one is the first of the run.
+    while (at > 0 && after[at - 1] == line)
+        --at;
     check(at > 0 && BookmarkScanner::lineMarks(after[at - 1]).opens, "the entry does not follow a list's opening line");
     after.removeAt(at);
     check(after == before, "other lines changed");

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -33,6 +34,9 @@ public:
 
     // Sees every line the scanner reads, before it is interpreted.
     using LineInspector = std::function<void(QByteArrayView line)>;
+
+    // Bytes read from the file at a time.
+    static constexpr qsizetype BlockSize = 1024 * 1024;
 
     explicit BookmarkScanner(QIODevice *InFile);
     BookmarkScanner(const BookmarkScanner &) = delete;
@@ -71,7 +75,13 @@ public:
 
 private:
     bool fill();
-    qsizetype findEol(qsizetype from) const;
+    template<bool WithEols>
+    void scanAhead();
+    void setFastMode(bool fast);
+    qsizetype findEolFrom(qsizetype from) const;
+    ListEvent nextListFast();
+    qsizetype nextEol();
+    LineMarks currentLineMarks(QByteArrayView line) const;
 
     QIODevice *m_in;
     LineWriter *m_out = nullptr;
@@ -80,6 +90,18 @@ private:
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     qsizetype m_end = 0;
+    qsizetype m_lineStart = 0;
+    // Scanning runs ahead of the lines: up to m_scanned, the buffer positions of
+    // every CR and LF, and of every '<' that may start a marker, not yet consumed
+    // from their heads.
+    qsizetype m_scanned = 0;
+    QList<qsizetype> m_eols;
+    qsizetype m_eolHead = 0;
+    QList<qsizetype> m_tags;
+    qsizetype m_tagHead = 0;
+    qsizetype m_lineTagBegin = 0;
+    qsizetype m_lineTagEnd = 0;
+    bool m_fast = false; // lines without a possible marker are skipped unseen
     bool m_eof = false;
     bool m_firstLine = true;
     Terminator m_firstTerminator = Terminator::None;

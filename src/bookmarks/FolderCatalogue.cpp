@@ -56,6 +56,9 @@ FileError FolderCatalogue::read(const QString &BookmarkFile)
     FolderCatalogue fresh;
     const BookmarkScanner::ListEvent first = scanner.ReadToNextList();
     inHeader = false;
+    // With a charset declared, no later line needs looking at.
+    if (!declared.isEmpty())
+        scanner.setLineInspector({});
     bool complete = first.kind == BookmarkScanner::Event::ListOpened;
     if (complete)
         fresh.AddFolders(scanner, complete);

@@ -1,0 +1,353 @@
+// Benchmark for large bookmark files: generates a realistic export from a fixed
+// seed, then times start-up's reading and filling and one addition against what
+// the machine allows (reading and copying the file), and measures peak memory.
+
+#include "bookmarks/BookmarkInserter.h"
+#include "bookmarks/FolderCatalogue.h"
+#include "platform/Settings.h"
+#include "platform/UserPrompts.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <random>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Shape
+{
+    qint64 bytes = 50LL * 1000 * 1000;
+    int bookmarks = 300000;
+    int folders = 20000;
+    int depth = 10;
+    quint64 seed = 20261206;
+};
+
+class Generator
+{
+public:
+    explicit Generator(const Shape &shape) : m_shape(shape), m_rng(shape.seed) {}
+
+    bool write(const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        m_out = &file;
+        plan();
+        put("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<!-- This is an automatically generated file.\n"
+            "     It will be read and overwritten.\n     DO NOT EDIT! -->\n"
+            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
+            "<meta http-equiv=\"Content-Security-Policy\"\n      content=\"default-src 'self'; script-src 'none'\"></meta>\n"
+            "<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks Menu</H1>\n\n<DL><p>\n");
+        emitFolder(-1, 1);
+        put("</DL>\n");
+        flush();
+        return file.error() == QFileDevice::NoError;
+    }
+
+private:
+    void plan()
+    {
+        m_children.assign(size_t(m_shape.folders) + 1, {});
+        m_marks.assign(size_t(m_shape.folders) + 1, {});
+        std::vector<int> depthOf(size_t(m_shape.folders), 0);
+        for (int i = 0; i < m_shape.folders; ++i) {
+            // Mostly near recent folders, so that nesting runs deep as real trees do.
+            int parent = -1;
+            if (i > 0 && pick(10) < 8) {
+                const int window = std::min(i, 50);
+                parent = i - 1 - pick(window);
+                if (depthOf[size_t(parent)] + 1 >= m_shape.depth)
+                    parent = -1;
+            }
+            depthOf[size_t(i)] = parent < 0 ? 0 : depthOf[size_t(parent)] + 1;
+            m_children[size_t(parent + 1)].push_back(i);
+        }
+        for (int b = 0; b < m_shape.bookmarks; ++b)
+            m_marks[size_t(pick(m_shape.folders + 1))].push_back(b);
+        // Icon data fills what the bookmarks leave of the requested size.
+        const qint64 base = qint64(m_shape.bookmarks) * 190 + qint64(m_shape.folders) * 150;
+        const qint64 iconBytes = std::max<qint64>(0, m_shape.bytes - base);
+        const int icons = int(iconBytes / (300 * 1024));
+        m_iconSize = icons > 0 ? int(iconBytes / icons) : 0;
+        m_icons.clear();
+        for (int i = 0; i < icons && m_shape.bookmarks > 0; ++i)
+            m_icons.push_back(pick(m_shape.bookmarks));
+        std::sort(m_icons.begin(), m_icons.end());
+    }
+
+    void emitFolder(int folder, int level)
+    {
+        const QByteArray indent(size_t(level) * 4, ' ');
+        for (const int b : m_marks[size_t(folder + 1)])
+            emitBookmark(b, indent);
+        for (const int child : m_children[size_t(folder + 1)]) {
+            put(indent + "<DT><H3 ADD_DATE=\"" + QByteArray::number(1500000000 + pick(100000000)) + "\" LAST_MODIFIED=\""
+                + QByteArray::number(1600000000 + pick(100000000)) + "\">" + name(child) + "</H3>\n");
+            put(indent + "<DL><p>\n");
+            emitFolder(child, level + 1);
+            put(indent + "</DL><p>\n");
+        }
+    }
+
+    void emitBookmark(int b, const QByteArray &indent)
+    {
+        QByteArray line = indent + "<DT><A HREF=\"https://site" + QByteArray::number(pick(5000)) + ".example.com/path/"
+            + QByteArray::number(b) + "?q=" + QByteArray::number(pick(1000000)) + "&amp;lang=en\" ADD_DATE=\""
+            + QByteArray::number(1500000000 + pick(100000000)) + "\" LAST_MODIFIED=\""
+            + QByteArray::number(1600000000 + pick(100000000)) + "\"";
+        if (std::binary_search(m_icons.begin(), m_icons.end(), b)) {
+            line += " ICON=\"data:image/png;base64,";
+            put(line);
+            QByteArray chunk(64 * 1024, 'A');
+            for (qsizetype i = 0; i < chunk.size(); ++i)
+                chunk[i] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"[pick(64)];
+            for (int left = m_iconSize; left > 0; left -= int(chunk.size()))
+                put(chunk.left(std::min<qsizetype>(left, chunk.size())));
+            line = "\"";
+        }
+        put(line + ">" + title(b) + "</A>\n");
+    }
+
+    QByteArray name(int folder)
+    {
+        static const char *words[] = {"Reading", "Work", "Tools &amp; Tips", "Café", "Recipes", "日本語", "Straße",
+                                      "Projects", "News", "Music", "Crème brûlée", "Archive"};
+        return QByteArray(words[pick(12)]) + ' ' + QByteArray::number(folder);
+    }
+
+    QByteArray title(int b)
+    {
+        static const char *words[] = {"How to", "Über", "a guide", "&quot;quoted&quot;", "déjà vu", "notes", "東京",
+                                      "the list", "2024", "review"};
+        return QByteArray(words[pick(10)]) + ' ' + words[pick(10)] + ' ' + QByteArray::number(b);
+    }
+
+    int pick(int n) { return n <= 1 ? 0 : int(m_rng() % quint64(n)); }
+
+    void put(const QByteArray &bytes)
+    {
+        m_buffer += bytes;
+        if (m_buffer.size() > (1 << 20))
+            flush();
+    }
+    void flush()
+    {
+        m_out->write(m_buffer);
+        m_buffer.clear();
+    }
+
+    Shape m_shape;
+    std::mt19937_64 m_rng;
+    QFile *m_out = nullptr;
+    QByteArray m_buffer;
+    std::vector<std::vector<int>> m_children;
+    std::vector<std::vector<int>> m_marks;
+    std::vector<int> m_icons;
+    int m_iconSize = 0;
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+double timeMs(int reps, const std::function<void()> &step, const std::function<void()> &between = {})
+{
+    std::vector<double> times;
+    for (int i = 0; i < reps; ++i) {
+        if (between)
+            between();
+        QElapsedTimer t;
+        t.start();
+        step();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return median(times);
+}
+
+// Linux keeps the peak resident size in VmHWM; writing 5 to clear_refs resets it.
+void resetPeak()
+{
+    const int fd = ::open("/proc/self/clear_refs", O_WRONLY);
+    if (fd >= 0) {
+        [[maybe_unused]] const ssize_t n = ::write(fd, "5", 1);
+        ::close(fd);
+    }
+}
+
+double peakMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void fail(const QString &what)
+{
+    std::fprintf(stderr, "linkcrate_bench: %s\n", qPrintable(what));
+    std::exit(1);
+}
+
+class NoPrompts : public UserPrompts
+{
+public:
+    void message(const QString &, Icon) override {}
+    bool confirm(const QString &) override { return false; }
+    std::optional<QString> chooseBookmarkFile() override { return std::nullopt; }
+};
+
+double floorRead(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        fail(QStringLiteral("cannot read ") + path);
+    std::vector<char> block(1 << 20);
+    qint64 lines = 0;
+    for (qint64 n; (n = f.read(block.data(), qint64(block.size()))) > 0;) {
+        for (const char *p = block.data(), *e = p + n; (p = static_cast<const char *>(std::memchr(p, '\n', size_t(e - p))));
+             ++p)
+            ++lines;
+    }
+    return double(lines);
+}
+
+void floorCopy(const QString &from, const QString &to)
+{
+    QFile in(from);
+    QFile out(to);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(QStringLiteral("cannot copy ") + from);
+    std::vector<char> block(1 << 20);
+    for (qint64 n; (n = in.read(block.data(), qint64(block.size()))) > 0;)
+        out.write(block.data(), n);
+    ::fsync(out.handle());
+    out.close();
+    QFile::remove(to);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times Linkcrate on a large generated bookmark file."));
+    parser.addHelpOption();
+    const QCommandLineOption mbOption(QStringLiteral("megabytes"), QStringLiteral("Size of the file (50)."), QStringLiteral("MB"), QStringLiteral("50"));
+    const QCommandLineOption bookmarksOption(QStringLiteral("bookmarks"), QStringLiteral("Bookmarks (300000)."), QStringLiteral("N"), QStringLiteral("300000"));
+    const QCommandLineOption foldersOption(QStringLiteral("folders"), QStringLiteral("Folders (20000)."), QStringLiteral("N"), QStringLiteral("20000"));
+    const QCommandLineOption repsOption(QStringLiteral("reps"), QStringLiteral("Repetitions per timing (5)."), QStringLiteral("N"), QStringLiteral("5"));
+    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Where to write the files (a temporary folder)."), QStringLiteral("DIR"));
+    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption});
+    parser.process(app);
+
+    Shape big;
+    big.bytes = qint64(parser.value(mbOption).toDouble() * 1000 * 1000);
+    big.bookmarks = parser.value(bookmarksOption).toInt();
+    big.folders = parser.value(foldersOption).toInt();
+    const int reps = std::max(1, parser.value(repsOption).toInt());
+
+    QTemporaryDir tmp(parser.isSet(dirOption) ? parser.value(dirOption) + QStringLiteral("/linkcrate-bench-XXXXXX")
+                                              : QDir::tempPath() + QStringLiteral("/linkcrate-bench-XXXXXX"));
+    if (!tmp.isValid())
+        fail(QStringLiteral("cannot make a temporary folder"));
+    // The trash and the settings stay inside the temporary folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath(QStringLiteral("data"))));
+    QDir().mkpath(tmp.filePath(QStringLiteral("data")));
+    const auto emptyTrash = [&] { QDir(tmp.filePath(QStringLiteral("data/Trash"))).removeRecursively(); };
+
+    const QString bigFile = tmp.filePath(QStringLiteral("big.html"));
+    const QString smallFile = tmp.filePath(QStringLiteral("small.html"));
+    Shape small{1000, 3, 2, 2, big.seed};
+    Shape tenth = big;
+    tenth.folders = std::max(1, big.folders / 10);
+    tenth.bookmarks = std::max(1, big.bookmarks / 10);
+    tenth.bytes = big.bytes / 10;
+    const QString tenthFile = tmp.filePath(QStringLiteral("tenth.html"));
+    if (!Generator(big).write(bigFile) || !Generator(small).write(smallFile) || !Generator(tenth).write(tenthFile))
+        fail(QStringLiteral("cannot write the generated files"));
+
+    // Memory first, before any window exists.
+    const auto peakOf = [&](const std::function<void()> &step) {
+        resetPeak();
+        const double before = peakMiB();
+        step();
+        return peakMiB() - before;
+    };
+    FolderCatalogue catalogue;
+    const auto readCatalogue = [&](const QString &path) {
+        if (const FileError e = catalogue.read(path); e.failed())
+            fail(e.message());
+    };
+    const auto insertLast = [&] {
+        if (const FileError e = BookmarkInserter::insert(catalogue, catalogue.FolderCount - 1,
+                                                         QStringLiteral("https://bench.example/"), QStringLiteral("Bench"));
+            e.failed())
+            fail(e.message());
+    };
+    const double catalogueSmallMem = peakOf([&] { readCatalogue(smallFile); });
+    const double insertSmallMem = peakOf(insertLast);
+    catalogue = FolderCatalogue();
+    const double catalogueBigMem = peakOf([&] { readCatalogue(bigFile); });
+    const double insertBigMem = peakOf(insertLast);
+    emptyTrash();
+
+    double lines = 0;
+    const double floorReadMs = timeMs(reps, [&] { lines = floorRead(bigFile); });
+    const double catalogueMs = timeMs(reps, [&] { readCatalogue(bigFile); });
+    const double floorCopyMs = timeMs(reps, [&] { floorCopy(bigFile, bigFile + QStringLiteral(".copy")); });
+    const double insertMs = timeMs(reps, insertLast, emptyTrash);
+    emptyTrash();
+
+    Settings settings(tmp.filePath(QStringLiteral("bench.conf")));
+    NoPrompts prompts;
+    frmMain window(settings, prompts);
+    window.show();
+    const auto fillPerFolder = [&](const QString &path) {
+        readCatalogue(path);
+        window.catalogue = catalogue;
+        const double ms = timeMs(reps, [&] { window.FillTree(); });
+        return std::pair{ms, ms * 1000.0 / std::max(1, catalogue.FolderCount)};
+    };
+    const auto [fillTenthMs, perFolderTenthUs] = fillPerFolder(tenthFile);
+    const auto [fillMs, perFolderUs] = fillPerFolder(bigFile);
+
+    const double mb = double(QFileInfo(bigFile).size()) / 1e6;
+    std::printf("Linkcrate benchmark: %.1f MB, %.0f lines, %d folders, %d bookmarks, median of %d\n\n", mb, lines,
+                big.folders, big.bookmarks, reps);
+    std::printf("| step | time | target |\n|---|---|---|\n");
+    std::printf("| floor_read (blocks + memchr) | %.1f ms | |\n", floorReadMs);
+    std::printf("| catalogue (start-up's read) | %.1f ms | |\n", catalogueMs);
+    std::printf("| catalogue / floor_read | %.2f | <= 2.0 |\n", catalogueMs / floorReadMs);
+    std::printf("| floor_copy (copy + fsync) | %.1f ms | |\n", floorCopyMs);
+    std::printf("| insert (last folder, trash + rename) | %.1f ms | |\n", insertMs);
+    std::printf("| insert / floor_copy | %.2f | <= 1.25 |\n", insertMs / floorCopyMs);
+    std::printf("| fill, %d folders | %.1f ms (%.2f us/folder) | |\n", tenth.folders, fillTenthMs, perFolderTenthUs);
+    std::printf("| fill, %d folders | %.1f ms (%.2f us/folder) | |\n", big.folders, fillMs, perFolderUs);
+    std::printf("| fill per folder, large / small | %.2f | <= 1.5 |\n", perFolderUs / perFolderTenthUs);
+    std::printf("| peak memory growth, catalogue: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | in proportion to folders |\n", mb,
+                catalogueSmallMem, catalogueBigMem);
+    std::printf("| peak memory growth, insert: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | <= +16 MiB |\n", mb, insertSmallMem,
+                insertBigMem);
+    return 0;
+}
