@@ -283,6 +283,7 @@ void BookmarkScanner::setFastMode(bool fast)
     // from the current line.
     m_fast = fast;
     m_scanned = m_pos;
+    m_cleanFrom = m_pos;
     m_eols.clear();
     m_eolHead = 0;
     m_tags.clear();
@@ -299,6 +300,21 @@ qsizetype BookmarkScanner::findEolFrom(qsizetype from) const
     return -1;
 }
 
+void BookmarkScanner::skipTo(qsizetype limit)
+{
+    // The lines before the one that holds `limit` are done with. What is known to
+    // hold no terminator is not searched again, so that a line of many megabytes
+    // costs one pass however many blocks it spans.
+    const char *data = m_buffer.constData();
+    for (qsizetype i = limit; i > std::max(m_pos, m_cleanFrom); --i) {
+        if (data[i - 1] == '\r' || data[i - 1] == '\n') {
+            m_pos = i;
+            break;
+        }
+    }
+    m_cleanFrom = std::max(m_cleanFrom, limit);
+}
+
 BookmarkScanner::ListEvent BookmarkScanner::nextListFast()
 {
     // Without copy-through, lines without a possible marker need not be visited
@@ -312,15 +328,21 @@ BookmarkScanner::ListEvent BookmarkScanner::nextListFast()
                 scanAhead<false>();
                 continue;
             }
+            // Nothing of what was read holds a marker: keep only the last,
+            // unfinished line, so that the buffer does not fill with skipped lines.
+            skipTo(m_end);
             if (fill())
                 continue;
             m_pos = m_end;
             return {hasReadError() ? Event::ReadError : Event::EndOfFile, {}, false};
         }
         const qsizetype tag = m_tags[m_tagHead];
-        const qsizetype eol = findEolFrom(tag);
+        skipTo(tag);
+        const qsizetype eol = findEolFrom(std::max(tag, m_cleanFrom));
         // The line must be whole, terminator included, before it is read.
         if ((eol < 0 || (eol + 1 == m_end && m_buffer.constData()[eol] == '\r')) && !m_eof) {
+            if (eol < 0)
+                m_cleanFrom = m_end;
             if (!fill() && hasReadError())
                 return {Event::ReadError, {}, false};
             continue;
@@ -330,14 +352,12 @@ BookmarkScanner::ListEvent BookmarkScanner::nextListFast()
         while (m_scanned < lineEnd)
             scanAhead<false>();
         const char *data = m_buffer.constData();
-        qsizetype start = tag;
-        while (start > m_pos && data[start - 1] != '\r' && data[start - 1] != '\n')
-            --start;
-        const QByteArrayView line(data + start, lineEnd - start);
+        const QByteArrayView line(data + m_pos, lineEnd - m_pos);
         LineMarks marks;
         for (; m_tagHead < m_tags.size() && m_tags[m_tagHead] < lineEnd; ++m_tagHead)
-            markAt(line, m_tags[m_tagHead] - start, marks);
+            markAt(line, m_tags[m_tagHead] - m_pos, marks);
         m_pos = eol < 0 ? m_end : (data[eol] == '\r' && eol + 1 < m_end && data[eol + 1] == '\n' ? eol + 2 : eol + 1);
+        m_cleanFrom = m_pos;
         if (marks.heading) {
             result.name = headingName(line);
             result.hasHeading = true;
@@ -370,6 +390,7 @@ bool BookmarkScanner::fill()
         std::memmove(m_buffer.data(), m_buffer.constData() + m_pos, size_t(m_end - m_pos));
         m_end -= m_pos;
         m_scanned -= m_pos;
+        m_cleanFrom = std::max<qsizetype>(0, m_cleanFrom - m_pos);
         const auto shift = [&](QList<qsizetype> &list, qsizetype &head) {
             list.remove(0, head);
             head = 0;

@@ -80,6 +80,7 @@ private:
     void setFastMode(bool fast);
     qsizetype findEolFrom(qsizetype from) const;
     ListEvent nextListFast();
+    void skipTo(qsizetype limit);
     qsizetype nextEol();
     LineMarks currentLineMarks(QByteArrayView line) const;
 
@@ -102,6 +103,7 @@ private:
     qsizetype m_lineTagBegin = 0;
     qsizetype m_lineTagEnd = 0;
     bool m_fast = false; // lines without a possible marker are skipped unseen
+    qsizetype m_cleanFrom = 0; // [m_pos, m_cleanFrom) holds no CR or LF
     bool m_eof = false;
     bool m_firstLine = true;
     Terminator m_firstTerminator = Terminator::None;
