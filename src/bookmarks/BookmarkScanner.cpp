@@ -12,7 +12,6 @@
 
 namespace {
 
-
 char lower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
@@ -60,16 +59,6 @@ QByteArrayView trimmedSpaces(QByteArrayView line)
     return line.sliced(b, e - b);
 }
 
-} // namespace
-
-BookmarkScanner::BookmarkScanner(QIODevice *InFile)
-    : m_in(InFile)
-    , m_buffer(BlockSize, Qt::Uninitialized)
-{
-}
-
-namespace {
-
 // Whether a '<' at `at` starts a marker. Every marker starts with '<' and one of
 // 'h', 'd', '/': most tags fail on the second byte.
 void markAt(QByteArrayView line, qsizetype at, BookmarkScanner::LineMarks &marks)
@@ -86,6 +75,12 @@ void markAt(QByteArrayView line, qsizetype at, BookmarkScanner::LineMarks &marks
 }
 
 } // namespace
+
+BookmarkScanner::BookmarkScanner(QIODevice *InFile)
+    : m_in(InFile)
+    , m_buffer(BlockSize, Qt::Uninitialized)
+{
+}
 
 BookmarkScanner::LineMarks BookmarkScanner::lineMarks(QByteArrayView line)
 {
@@ -132,22 +127,29 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
     while (readLine(line, terminator)) {
         if (m_out)
             m_out->writeLine(line);
-        const LineMarks marks = currentLineMarks(line);
-        if (marks.heading) {
-            result.name = headingName(line);
-            result.hasHeading = true;
-        }
-        // A line with both markers counts as an opening.
-        if (marks.opens) {
-            result.kind = Event::ListOpened;
+        if (endsScan(currentLineMarks(line), line, result))
             return result;
-        }
-        if (marks.closes) {
-            // A heading seen on the way belongs to no list: forget it.
-            return {Event::ListClosed, {}, false};
-        }
     }
     return {hasReadError() ? Event::ReadError : Event::EndOfFile, {}, false};
+}
+
+bool BookmarkScanner::endsScan(const LineMarks &marks, QByteArrayView line, ListEvent &result)
+{
+    if (marks.heading) {
+        result.name = headingName(line);
+        result.hasHeading = true;
+    }
+    // A line with both markers counts as an opening.
+    if (marks.opens) {
+        result.kind = Event::ListOpened;
+        return true;
+    }
+    if (marks.closes) {
+        // A heading seen on the way belongs to no list: forget it.
+        result = {Event::ListClosed, {}, false};
+        return true;
+    }
+    return false;
 }
 
 bool BookmarkScanner::copyRest()
@@ -358,16 +360,8 @@ BookmarkScanner::ListEvent BookmarkScanner::nextListFast()
             markAt(line, m_tags[m_tagHead] - m_pos, marks);
         m_pos = eol < 0 ? m_end : (data[eol] == '\r' && eol + 1 < m_end && data[eol + 1] == '\n' ? eol + 2 : eol + 1);
         m_cleanFrom = m_pos;
-        if (marks.heading) {
-            result.name = headingName(line);
-            result.hasHeading = true;
-        }
-        if (marks.opens) {
-            result.kind = Event::ListOpened;
+        if (endsScan(marks, line, result))
             return result;
-        }
-        if (marks.closes)
-            return {Event::ListClosed, {}, false};
     }
 }
 

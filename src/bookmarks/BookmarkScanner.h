@@ -83,6 +83,8 @@ private:
     void skipTo(qsizetype limit);
     qsizetype nextEol();
     LineMarks currentLineMarks(QByteArrayView line) const;
+    // Applies a line's markers to the scan's result; true when the scan ends there.
+    static bool endsScan(const LineMarks &marks, QByteArrayView line, ListEvent &result);
 
     QIODevice *m_in;
     LineWriter *m_out = nullptr;

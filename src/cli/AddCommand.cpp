@@ -151,38 +151,29 @@ int AddCommand::run(const QStringList &arguments)
     }
 
     qint32 folder = FolderCatalogue::Root;
-    QString folderError;
-    const auto resolveFolder = [&]() {
-        folder = FolderCatalogue::Root;
-        if (parser.isSet(indexOption)) {
-            folder = requestedIndex;
-            if (folder < 0 || folder >= catalogue.FolderCount) {
-                folderError = QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(folder).arg(file);
-                return false;
-            }
-        } else if (parser.isSet(folderOption)) {
-            const QString path = parser.value(folderOption);
-            const QList<qint32> found = matching(catalogue, path, Qt::CaseSensitive);
-            if (found.size() > 1) {
-                folderError = QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with --folder-index:%4")
-                                  .arg(found.size())
-                                  .arg(file, path, candidates(catalogue, found));
-                return false;
-            }
-            if (found.isEmpty()) {
-                const QList<qint32> near = matching(catalogue, path, Qt::CaseInsensitive);
-                folderError = QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
-                                  .arg(path, file,
-                                       near.isEmpty() ? QStringLiteral(" (see --list).")
-                                                      : QStringLiteral("; did you mean:") + candidates(catalogue, near));
-                return false;
-            }
-            folder = found.constFirst();
+    if (parser.isSet(indexOption)) {
+        folder = requestedIndex;
+        if (folder < 0 || folder >= catalogue.FolderCount)
+            return fail(FileProblem, QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(folder).arg(file));
+    } else if (parser.isSet(folderOption)) {
+        // Nothing is guessed: a path that names no folder, or several, is refused
+        // with the candidates.
+        const QString path = parser.value(folderOption);
+        const QList<qint32> found = matching(catalogue, path, Qt::CaseSensitive);
+        if (found.size() > 1)
+            return fail(FileProblem, QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with "
+                                                    "--folder-index:%4")
+                                         .arg(found.size())
+                                         .arg(file, path, candidates(catalogue, found)));
+        if (found.isEmpty()) {
+            const QList<qint32> near = matching(catalogue, path, Qt::CaseInsensitive);
+            return fail(FileProblem, QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
+                                         .arg(path, file,
+                                              near.isEmpty() ? QStringLiteral(" (see --list).")
+                                                             : QStringLiteral("; did you mean:") + candidates(catalogue, near)));
         }
-        return true;
-    };
-    if (!resolveFolder())
-        return fail(FileProblem, folderError);
+        folder = found.constFirst();
+    }
 
     const QString address = TranslateURL(typedAddress);
     const QByteArray line = BookmarkInserter::bookmarkLine(catalogue.codec(), address, text);
