@@ -272,7 +272,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption foldersOption(QStringLiteral("folders"), QStringLiteral("Folders (20000)."), QStringLiteral("N"), QStringLiteral("20000"));
     const QCommandLineOption repsOption(QStringLiteral("reps"), QStringLiteral("Repetitions per timing (5)."), QStringLiteral("N"), QStringLiteral("5"));
     const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Where to write the files (a temporary folder)."), QStringLiteral("DIR"));
-    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption});
+    const QCommandLineOption keepOption(QStringLiteral("keep"), QStringLiteral("Keep the generated files (for profiling)."));
+    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption});
     parser.process(app);
 
     Shape big;
@@ -285,6 +286,9 @@ int main(int argc, char *argv[])
                                               : QDir::tempPath() + QStringLiteral("/linkcrate-bench-XXXXXX"));
     if (!tmp.isValid())
         fail(QStringLiteral("cannot make a temporary folder"));
+    tmp.setAutoRemove(!parser.isSet(keepOption));
+    if (parser.isSet(keepOption))
+        std::printf("files kept in %s\n", qPrintable(tmp.path()));
     // The trash and the settings stay inside the temporary folder.
     qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath(QStringLiteral("data"))));
     QDir().mkpath(tmp.filePath(QStringLiteral("data")));

@@ -295,10 +295,15 @@ void BookmarkScanner::setFastMode(bool fast)
 
 qsizetype BookmarkScanner::findEolFrom(qsizetype from) const
 {
+    // A window at a time, so that a file without CR (or without LF) is not
+    // searched to its end for the terminator it does not use.
     const char *data = m_buffer.constData();
-    for (qsizetype i = from; i < m_end; ++i) {
-        if (data[i] == '\r' || data[i] == '\n')
-            return i;
+    for (qsizetype lo = from; lo < m_end; lo += 256) {
+        const size_t n = size_t(std::min<qsizetype>(256, m_end - lo));
+        const auto *lf = static_cast<const char *>(std::memchr(data + lo, '\n', n));
+        const auto *cr = static_cast<const char *>(std::memchr(data + lo, '\r', lf ? size_t(lf - (data + lo)) : n));
+        if (cr || lf)
+            return (cr ? cr : lf) - data;
     }
     return -1;
 }
@@ -309,9 +314,13 @@ void BookmarkScanner::skipTo(qsizetype limit)
     // hold no terminator is not searched again, so that a line of many megabytes
     // costs one pass however many blocks it spans.
     const char *data = m_buffer.constData();
-    for (qsizetype i = limit; i > std::max(m_pos, m_cleanFrom); --i) {
-        if (data[i - 1] == '\r' || data[i - 1] == '\n') {
-            m_pos = i;
+    const qsizetype floor = std::max(m_pos, m_cleanFrom);
+    for (qsizetype hi = limit; hi > floor; hi -= 64) {
+        const qsizetype lo = std::max(floor, hi - 64);
+        const auto *lf = static_cast<const char *>(memrchr(data + lo, '\n', size_t(hi - lo)));
+        const auto *cr = static_cast<const char *>(memrchr(data + lo, '\r', size_t(hi - lo)));
+        if (cr || lf) {
+            m_pos = (cr && (!lf || cr > lf) ? cr : lf) - data + 1;
             break;
         }
     }

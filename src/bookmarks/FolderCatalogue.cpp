@@ -87,7 +87,13 @@ void FolderCatalogue::AddFolders(BookmarkScanner &scanner, bool &complete)
         switch (event.kind) {
         case BookmarkScanner::Event::ListOpened: {
             const qint32 index = FolderCount++;
-            QByteArray path = current == Root ? event.name : FolderPaths[current] + Separator + event.name;
+            QByteArray path;
+            if (current != Root) {
+                path.reserve(FolderPaths[current].size() + 1 + event.name.size());
+                path += FolderPaths[current];
+                path += Separator;
+            }
+            path += event.name;
             FolderPaths.append(std::move(path));
             m_folders.append({current, std::move(event.name)});
             open.append(current);
