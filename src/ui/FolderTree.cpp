@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int KeyRole = Qt::UserRole;
@@ -42,8 +44,6 @@ FolderTree::FolderTree(QWidget *parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSortingEnabled(true);
-    sortByColumn(0, Qt::AscendingOrder);
 }
 
 QTreeWidgetItem *FolderTree::addNode(const QString &relativeKey, const QString &key, const QString &text, int image,
@@ -54,37 +54,60 @@ QTreeWidgetItem *FolderTree::addNode(const QString &relativeKey, const QString &
     if (m_images)
         item->setIcon(0, m_images->icon(image, selectedImage));
     m_nodes.insert(key, item);
-    if (QTreeWidgetItem *relative = relativeKey.isEmpty() ? nullptr : m_nodes.value(relativeKey))
-        relative->addChild(item);
-    else if (m_filling)
-        m_pendingTopLevel.append(item);
-    else
-        addTopLevelItem(item);
+    QTreeWidgetItem *relative = relativeKey.isEmpty() ? nullptr : m_nodes.value(relativeKey);
+    if (m_filling) {
+        if (relative)
+            relative->addChild(item);
+        else
+            m_pendingTopLevel.append(item);
+        return item;
+    }
+    // Outside a fill, a node takes its place in its parent's order at once.
+    QTreeWidgetItem *parentItem = relative ? relative : invisibleRootItem();
+    int at = 0;
+    while (at < parentItem->childCount() && !(*item < *parentItem->child(at)))
+        ++at;
+    parentItem->insertChild(at, item);
     return item;
 }
 
 void FolderTree::beginFill()
 {
     m_filling = true;
-    setSortingEnabled(false);
 }
 
 void FolderTree::endFill()
 {
+    // Each child list is sorted once, off-screen, before the view sees any of it;
+    // the view's own sorting would re-sort and re-lay every level it touches.
     m_filling = false;
+    const auto byName = [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return *a < *b; };
+    QList<QTreeWidgetItem *> pending = m_pendingTopLevel;
+    while (!pending.isEmpty()) {
+        QTreeWidgetItem *item = pending.takeLast();
+        if (item->childCount() < 2) {
+            if (item->childCount() == 1)
+                pending.append(item->child(0));
+            continue;
+        }
+        QList<QTreeWidgetItem *> children = item->takeChildren();
+        std::stable_sort(children.begin(), children.end(), byName);
+        item->addChildren(children);
+        pending.append(children);
+    }
+    std::stable_sort(m_pendingTopLevel.begin(), m_pendingTopLevel.end(), byName);
     addTopLevelItems(m_pendingTopLevel);
     m_pendingTopLevel.clear();
-    // One sort of the whole tree; from now on new children take their place as added.
-    setSortingEnabled(true);
-    sortByColumn(0, Qt::AscendingOrder);
 }
 
 void FolderTree::clearNodes()
 {
-    clear();
-    qDeleteAll(m_pendingTopLevel);
+    // Detached first: the view then has nothing to update while they go.
+    QList<QTreeWidgetItem *> old = invisibleRootItem()->takeChildren();
+    old += m_pendingTopLevel;
     m_pendingTopLevel.clear();
     m_nodes.clear();
+    qDeleteAll(old);
 }
 
 QString FolderTree::key(const QTreeWidgetItem *node)

@@ -19,8 +19,9 @@ public:
     void setImageList(const ImageList *images) { m_images = images; }
 
     // Adds a node under the node keyed `relativeKey`, or at the top level when that
-    // is empty; keys are unique. Between beginFill() and endFill() nodes are
-    // collected off-screen and sorted once at the end.
+    // is empty, in alphabetical place among its siblings; keys are unique. Between
+    // beginFill() and endFill() nodes are collected off-screen and sorted once at
+    // the end.
     QTreeWidgetItem *addNode(const QString &relativeKey, const QString &key, const QString &text, int image,
                              int selectedImage = 0);
     void beginFill();

@@ -7,7 +7,10 @@ QString ImageList::file(int number) const
 
 QIcon ImageList::icon(int number, int selectedNumber) const
 {
-    QIcon icon;
+    const auto cached = m_icons.constFind({number, selectedNumber});
+    if (cached != m_icons.cend())
+        return *cached;
+    QIcon &icon = m_icons[{number, selectedNumber}];
     if (!file(number).isEmpty())
         icon.addFile(file(number), {}, QIcon::Normal);
     if (!file(selectedNumber).isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -10,12 +11,19 @@
 class ImageList
 {
 public:
-    void add(const QString &imageFile) { m_files.append(imageFile); }
+    void add(const QString &imageFile)
+    {
+        m_files.append(imageFile);
+        m_icons.clear();
+    }
     int count() const { return int(m_files.size()); }
     // An empty string for a number that is not in the list.
     QString file(int number) const;
+    // One icon per pair, shared by every node that shows it: loading a picture per
+    // node would cost more than the rest of filling a large tree.
     QIcon icon(int number, int selectedNumber = 0) const;
 
 private:
     QList<QString> m_files;
+    mutable QHash<QPair<int, int>, QIcon> m_icons;
 };

@@ -131,13 +131,20 @@ bool frmMain::Form_Load()
                               UserPrompts::Icon::Exclamation);
     }
 
-    images.add(QStringLiteral(":/icons/bookmarks.svg"));
-    images.add(QStringLiteral(":/icons/folder-closed.svg"));
-    images.add(QStringLiteral(":/icons/folder-open.svg"));
+    loadImages();
     show();
     FillTree();
     txtText->setFocus();
     return true;
+}
+
+void frmMain::loadImages()
+{
+    if (images.count() > 0)
+        return;
+    images.add(QStringLiteral(":/icons/bookmarks.svg"));
+    images.add(QStringLiteral(":/icons/folder-closed.svg"));
+    images.add(QStringLiteral(":/icons/folder-open.svg"));
 }
 
 bool frmMain::readCatalogue()
