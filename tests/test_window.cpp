@@ -53,6 +53,7 @@ private Q_SLOTS:
     void interruptedAdditionIsCompletedAtStart();
     void cancelEndsWithoutWindow();
     void treeShowsTheFoldersSorted();
+    void nodesAddedLaterTakeTheirPlace();
 
     void addFromTheKeyboard_data();
     void addFromTheKeyboard();
@@ -215,6 +216,22 @@ void TestWindow::treeShowsTheFoldersSorted()
     QCOMPARE(FolderTree::key(findShown(m_window->Tree, QStringLiteral("news"))), QStringLiteral("D1"));
     QVERIFY(!findShown(m_window->Tree, QStringLiteral("News"))->icon(0).isNull());
     QVERIFY(!m_window->Tree->topLevelItem(0)->icon(0).isNull());
+}
+
+void TestWindow::nodesAddedLaterTakeTheirPlace()
+{
+    FolderTree tree;
+    tree.beginFill();
+    tree.addNode({}, QStringLiteral("D-1"), QStringLiteral("Bookmarks"), 1);
+    for (const char *name : {"pear", "Apple", "fig"})
+        tree.addNode(QStringLiteral("D-1"), QString::fromLatin1(name), QString::fromLatin1(name), 2);
+    tree.endFill();
+    for (const char *name : {"banana", "Zucchini", "apple"})
+        tree.addNode(QStringLiteral("D-1"), QString::fromLatin1(name), QString::fromLatin1(name), 2);
+    tree.addNode(QStringLiteral("fig"), QStringLiteral("inner"), QStringLiteral("inner"), 2);
+    tree.topLevelItem(0)->setExpanded(true);
+    QCOMPARE(shownTree(&tree), (QStringList{"Bookmarks", "  Apple", "  apple", "  banana", "  fig", "    inner", "  pear",
+                                            "  Zucchini"}));
 }
 
 void TestWindow::addFromTheKeyboard_data()
