@@ -256,8 +256,16 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
         if (::rename(QFile::encodeName(trashed.pathInTrash).constData(), QFile::encodeName(target).constData()) == 0) {
             const QFileInfo inTrash(trashed.pathInTrash);
             QFile::remove(inTrash.dir().absoluteFilePath(QStringLiteral("../info/%1.trashinfo").arg(inTrash.fileName())));
+            return discard(FileError::io(QStringLiteral("replace"), target, systemReason(renameError)));
         }
-        return discard(FileError::io(QStringLiteral("replace"), target, systemReason(renameError)));
+        // Neither step can be undone: keep the complete new version, which the
+        // next start puts in place, and say where both versions are.
+        FileError stuck = FileError::io(QStringLiteral("replace"), target,
+                                        QStringLiteral("%1; the previous version is in the trash (%2) and the new one "
+                                                       "is \"%3\", which Linkcrate puts in place at its next start")
+                                            .arg(systemReason(renameError), trashed.pathInTrash, tmp));
+        stuck.fileUnchanged = false;
+        return stuck;
     }
     syncFolder(target);
 

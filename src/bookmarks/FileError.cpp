@@ -18,22 +18,27 @@ QString FileError::message() const
     return {};
 }
 
+QString FileError::messageForUser() const
+{
+    return fileUnchanged ? message() + QStringLiteral("\nThe bookmark file was left unchanged.") : message();
+}
+
 FileError FileError::io(const QString &action, const QString &path, const QString &reason)
 {
-    return {Kind::Io, action, path, reason};
+    return {Kind::Io, action, path, reason, true};
 }
 
 FileError FileError::incomplete(const QString &path)
 {
-    return {Kind::Incomplete, QStringLiteral("read"), path, QStringLiteral("unexpected end of file")};
+    return {Kind::Incomplete, QStringLiteral("read"), path, QStringLiteral("unexpected end of file"), true};
 }
 
 FileError FileError::changed(const QString &path, const QString &reason)
 {
-    return {Kind::Changed, QStringLiteral("add the bookmark to"), path, reason};
+    return {Kind::Changed, QStringLiteral("add the bookmark to"), path, reason, true};
 }
 
 FileError FileError::trash(const QString &path, const QString &reason)
 {
-    return {Kind::Trash, QStringLiteral("move to the trash"), path, reason};
+    return {Kind::Trash, QStringLiteral("move to the trash"), path, reason, true};
 }

@@ -19,9 +19,14 @@ struct FileError
     QString action;  // what we were doing, e.g. "read", "write the temporary file"
     QString path;    // the file involved
     QString reason;  // the system's reason, or our own explanation
+    // Whether the bookmark file is as it was before; false only when a failure
+    // could not be undone, and the reason says where things are.
+    bool fileUnchanged = true;
 
     [[nodiscard]] bool failed() const { return kind != Kind::None; }
     [[nodiscard]] QString message() const;
+    // The message, followed by the reassurance that nothing was changed when true.
+    [[nodiscard]] QString messageForUser() const;
 
     static FileError io(const QString &action, const QString &path, const QString &reason);
     static FileError incomplete(const QString &path);

@@ -184,7 +184,7 @@ int AddCommand::run(const QStringList &arguments)
         return Added;
     }
     if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, text, {}, &*lock); error.failed())
-        return fail(FileProblem, error.message() + QStringLiteral(" The bookmark file was left unchanged."));
+        return fail(FileProblem, error.messageForUser().replace(u'\n', u' '));
     if (parser.isSet(verboseOption)) {
         m_out << "Added to " << where << ":\n" << catalogue.codec().decode(line) << '\n';
         m_out.flush();

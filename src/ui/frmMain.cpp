@@ -222,7 +222,7 @@ void frmMain::cmdAdd_Click()
         return;
     }
     if (error.failed()) {
-        m_prompts.message(error.message() + QStringLiteral("\nThe bookmark file was left unchanged."),
+        m_prompts.message(error.messageForUser(),
                           UserPrompts::Icon::Critical);
         txtText->setFocus();
         return;
