@@ -141,9 +141,9 @@ FileError rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QB
         QList<QByteArray> open;
         qint32 opened = -1;
         for (;;) {
-            BookmarkScanner::ListEvent event = scanner.ReadToNextList();
+            const BookmarkScanner::ListEvent event = scanner.ReadToNextList();
             if (event.kind == BookmarkScanner::Event::ListOpened) {
-                open.append(std::move(event.name));
+                open.append(event.name.toByteArray());
                 if (++opened == folderIndex)
                     break;
             } else if (event.kind == BookmarkScanner::Event::ListClosed && !open.isEmpty()) {

@@ -29,25 +29,6 @@ bool matchesAt(QByteArrayView hay, qsizetype at, QByteArrayView lowerNeedle)
     return true;
 }
 
-// First position at or after `from` where `lowerNeedle` (which starts with '<')
-// occurs, ignoring ASCII case; -1 when none. Skips from '<' to '<' so that long
-// lines of icon data cost one memchr.
-qsizetype findTag(QByteArrayView hay, QByteArrayView lowerNeedle, qsizetype from = 0)
-{
-    const char *begin = hay.data();
-    const char *end = begin + hay.size();
-    const char *p = begin + from;
-    while (p < end) {
-        p = static_cast<const char *>(std::memchr(p, '<', size_t(end - p)));
-        if (!p)
-            return -1;
-        if (matchesAt(hay, p - begin, lowerNeedle))
-            return p - begin;
-        ++p;
-    }
-    return -1;
-}
-
 QByteArrayView trimmedSpaces(QByteArrayView line)
 {
     qsizetype b = 0;
@@ -99,20 +80,26 @@ BookmarkScanner::LineMarks BookmarkScanner::currentLineMarks(QByteArrayView line
     return marks;
 }
 
-QByteArray BookmarkScanner::headingName(QByteArrayView line)
+QByteArrayView BookmarkScanner::headingName(QByteArrayView line)
 {
-    const QByteArrayView trimmed = trimmedSpaces(line);
-    const qsizetype p = findTag(trimmed, "<h3");
-    if (p < 0)
-        return {};
-    const qsizetype gt = trimmed.indexOf('>', p);
+    // One walk over the line's tags finds the first "<h3" and the first "</h3>".
+    qsizetype h3 = -1;
+    qsizetype close = -1;
+    for (qsizetype at = line.indexOf('<'); at >= 0 && (h3 < 0 || close < 0); at = line.indexOf('<', at + 1)) {
+        if (h3 < 0 && matchesAt(line, at, "<h3"))
+            h3 = at;
+        else if (close < 0 && matchesAt(line, at, "</h3>"))
+            close = at;
+    }
+    const qsizetype gt = h3 < 0 ? -1 : line.indexOf('>', h3);
     if (gt < 0)
         return {};
     const qsizetype start = gt + 1;
-    const qsizetype close = findTag(trimmed, "</h3>");
-    // Without a closing tag after the name, the name runs to the end of the line.
-    const qsizetype stop = (close >= start) ? close : trimmed.size();
-    return trimmed.sliced(start, stop - start).toByteArray();
+    // Without a closing tag after the name, the name runs to the end of the
+    // line, less the spaces that end it.
+    if (close >= start)
+        return line.sliced(start, close - start);
+    return trimmedSpaces(line.sliced(start));
 }
 
 BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
@@ -136,7 +123,12 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
 bool BookmarkScanner::endsScan(const LineMarks &marks, QByteArrayView line, ListEvent &result)
 {
     if (marks.heading) {
-        result.name = headingName(line);
+        // The line goes when the buffer moves on; the name is kept in a buffer of
+        // our own, reused from heading to heading.
+        const QByteArrayView name = headingName(line);
+        m_heading.resize(name.size());
+        std::memcpy(m_heading.data(), name.data(), size_t(name.size()));
+        result.name = m_heading;
         result.hasHeading = true;
     }
     // A line with both markers counts as an opening.

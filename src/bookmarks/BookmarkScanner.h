@@ -28,7 +28,9 @@ public:
     struct ListEvent
     {
         Event kind = Event::EndOfFile;
-        QByteArray name;         // the folder's raw heading text; may be empty
+        // The folder's raw heading text, which may be empty. It stays valid until the
+        // scanner is next used.
+        QByteArrayView name;
         bool hasHeading = false; // false for a list that no heading introduced
     };
 
@@ -70,8 +72,8 @@ public:
         bool closes = false;  // "</dl>"
     };
     static LineMarks lineMarks(QByteArrayView line);
-    // The raw text of the heading on a line that holds "<h3".
-    static QByteArray headingName(QByteArrayView line);
+    // The raw text of the heading on a line that holds "<h3", within the line.
+    static QByteArrayView headingName(QByteArrayView line);
 
 private:
     bool fill();
@@ -84,7 +86,7 @@ private:
     qsizetype nextEol();
     LineMarks currentLineMarks(QByteArrayView line) const;
     // Applies a line's markers to the scan's result; true when the scan ends there.
-    static bool endsScan(const LineMarks &marks, QByteArrayView line, ListEvent &result);
+    bool endsScan(const LineMarks &marks, QByteArrayView line, ListEvent &result);
 
     QIODevice *m_in;
     LineWriter *m_out = nullptr;
@@ -110,4 +112,5 @@ private:
     bool m_firstLine = true;
     Terminator m_firstTerminator = Terminator::None;
     QString m_error;
+    QByteArray m_heading; // the last heading's text, kept across the lines that follow it
 };

@@ -83,19 +83,21 @@ void FolderCatalogue::AddFolders(BookmarkScanner &scanner, bool &complete)
     QList<qint32> open;
     qint32 current = Root;
     for (;;) {
-        BookmarkScanner::ListEvent event = scanner.ReadToNextList();
+        const BookmarkScanner::ListEvent event = scanner.ReadToNextList();
         switch (event.kind) {
         case BookmarkScanner::Event::ListOpened: {
             const qint32 index = FolderCount++;
-            QByteArray path;
+            // One allocation per folder: its own name is the tail of its path.
+            const QByteArrayView parentPath = current == Root ? QByteArrayView() : QByteArrayView(FolderPaths[current]);
+            const qsizetype nameStart = current == Root ? 0 : parentPath.size() + 1;
+            QByteArray path(nameStart + event.name.size(), Qt::Uninitialized);
             if (current != Root) {
-                path.reserve(FolderPaths[current].size() + 1 + event.name.size());
-                path += FolderPaths[current];
-                path += Separator;
+                std::memcpy(path.data(), parentPath.data(), size_t(parentPath.size()));
+                path[parentPath.size()] = Separator;
             }
-            path += event.name;
+            std::memcpy(path.data() + nameStart, event.name.data(), size_t(event.name.size()));
             FolderPaths.append(std::move(path));
-            m_folders.append({current, std::move(event.name)});
+            m_folders.append({current, nameStart});
             open.append(current);
             current = index;
             break;
@@ -115,7 +117,7 @@ void FolderCatalogue::AddFolders(BookmarkScanner &scanner, bool &complete)
 
 QString FolderCatalogue::displayName(qint32 index) const
 {
-    return TextCodec::decodeEntities(m_codec.decode(m_folders[index].name));
+    return TextCodec::decodeEntities(m_codec.decode(rawName(index)));
 }
 
 QString FolderCatalogue::displayPath(qint32 index, QChar separator) const

@@ -40,7 +40,7 @@ public:
     qint32 FolderCount = 0;
 
     // The folder's own raw name and its parent's index (Root for a top-level folder).
-    const QByteArray &rawName(qint32 index) const { return m_folders[index].name; }
+    QByteArrayView rawName(qint32 index) const { return QByteArrayView(FolderPaths[index]).sliced(m_folders[index].nameStart); }
     qint32 parent(qint32 index) const { return m_folders[index].parent; }
     // The name as a person reads it: decoded in the file's charset, references resolved.
     QString displayName(qint32 index) const;
@@ -62,7 +62,7 @@ private:
     struct Folder
     {
         qint32 parent;
-        QByteArray name;
+        qsizetype nameStart; // where its own name begins in its path
     };
 
     void AddFolders(BookmarkScanner &scanner, bool &complete);
