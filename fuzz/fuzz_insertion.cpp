@@ -53,7 +53,7 @@ QList<QByteArray> events(const QByteArray &bytes, bool lineByLine)
     QList<QByteArray> seen;
     for (int i = 0; i < 100000; ++i) {
         const BookmarkScanner::ListEvent e = scanner.ReadToNextList();
-        seen.append(QByteArray::number(int(e.kind)) + (e.hasHeading ? "+" : "-") + e.name);
+        seen.append(QByteArray::number(int(e.kind)) + (e.hasHeading ? "+" : "-") + e.name.toByteArray());
         if (e.kind == BookmarkScanner::Event::EndOfFile || e.kind == BookmarkScanner::Event::ReadError)
             break;
     }
