@@ -132,6 +132,9 @@ void TestScanner::markers_data()
     QTest::newRow("heading without closing tag runs to the end of the line")
         << QByteArray("<DL><p>\n<DT><H3 FOLDED>Unclosed  \n<DL><p>\n</DL>\n</DL>\n")
         << QStringList{"open-nohead", "open:Unclosed", "close", "close", "eof"};
+    QTest::newRow("heading tag never closed: empty name")
+        << QByteArray("<DL><p>\n<DT><H3\n<DL><p>\n</DL>\n</DL>\n")
+        << QStringList{"open-nohead", "open:", "close", "close", "eof"};
     QTest::newRow("closing tag before the name")
         << QByteArray("<DL><p>\n</H3><DT><H3>Odd\n<DL><p>\n</DL>\n</DL>\n")
         << QStringList{"open-nohead", "open:Odd", "close", "close", "eof"};

@@ -127,7 +127,8 @@ bool BookmarkScanner::endsScan(const LineMarks &marks, QByteArrayView line, List
         // our own, reused from heading to heading.
         const QByteArrayView name = headingName(line);
         m_heading.resize(name.size());
-        std::memcpy(m_heading.data(), name.data(), size_t(name.size()));
+        if (!name.isEmpty()) // an empty view may have no data at all
+            std::memcpy(m_heading.data(), name.data(), size_t(name.size()));
         result.name = m_heading;
         result.hasHeading = true;
     }

@@ -95,7 +95,8 @@ void FolderCatalogue::AddFolders(BookmarkScanner &scanner, bool &complete)
                 std::memcpy(path.data(), parentPath.data(), size_t(parentPath.size()));
                 path[parentPath.size()] = Separator;
             }
-            std::memcpy(path.data() + nameStart, event.name.data(), size_t(event.name.size()));
+            if (!event.name.isEmpty())
+                std::memcpy(path.data() + nameStart, event.name.data(), size_t(event.name.size()));
             FolderPaths.append(std::move(path));
             m_folders.append({current, nameStart});
             open.append(current);
