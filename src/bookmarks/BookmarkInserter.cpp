@@ -109,7 +109,7 @@ void syncFolder(const QString &path)
 // folder's list. The folder is the (index+1)-th list to open after the root's, and
 // its path must be the one catalogued, or the file is not the one we read.
 FileError rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QByteArray &line, QFile &InFile,
-                  QFile &OutFile, const QString &target, const std::function<void()> &keepAlive)
+                  QFile &OutFile, const QString &target, const QString &tmp, const std::function<void()> &keepAlive)
 {
     BookmarkScanner scanner(&InFile);
     LineWriter writer(&OutFile, catalogue.eol());
@@ -160,10 +160,10 @@ FileError rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QB
     if (!scanner.copyRest())
         return FileError::io(QStringLiteral("read"), target, scanner.errorString());
     if (!writer.flush())
-        return FileError::io(QStringLiteral("write"), OutFile.fileName(), writer.errorString());
+        return FileError::io(QStringLiteral("write"), tmp, writer.errorString());
     // The new version must be on the disk before the old one leaves its place.
     if (::fsync(OutFile.handle()) != 0)
-        return FileError::io(QStringLiteral("flush"), OutFile.fileName(), systemReason(errno));
+        return FileError::io(QStringLiteral("flush"), tmp, systemReason(errno));
     return {};
 }
 
@@ -232,7 +232,7 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
             return discard(FileError::io(QStringLiteral("write"), tmp, OutFile.errorString()));
         }
         const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
-        error = rewrite(catalogue, folderIndex, line, InFile, OutFile, target, keepAlive);
+        error = rewrite(catalogue, folderIndex, line, InFile, OutFile, target, tmp, keepAlive);
         InFile.close();
         OutFile.close();
         if (!error.failed() && OutFile.error() != QFileDevice::NoError)
