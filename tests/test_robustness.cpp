@@ -31,6 +31,7 @@ private Q_SLOTS:
     void init();
     void recovery_data();
     void recovery();
+    void recoveryThroughALink();
     void killedAtAnyInstant();
     void parallelWriters();
 
@@ -84,6 +85,20 @@ void TestRobustness::recovery()
     QCOMPARE(result.error.failed(), failed);
     QCOMPARE(QFileInfo::exists(m_file) ? readBytes(m_file) : QByteArray("-"), fileAfter);
     QCOMPARE(entries(m_dir->path()), left);
+}
+
+void TestRobustness::recoveryThroughALink()
+{
+    // The link's target went to the trash; its complete new version waits beside it.
+    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("synced"))));
+    const QString real = m_dir->filePath(QStringLiteral("synced/real.html"));
+    writeBytes(real + QStringLiteral(".tmp"), Complete);
+    QVERIFY(QFile::link(QStringLiteral("synced/real.html"), m_file));
+    const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
+    QCOMPARE(int(result.outcome), int(BookmarkRecovery::Outcome::Restored));
+    QCOMPARE(readBytes(real), Complete);
+    QVERIFY(QFileInfo(m_file).isSymLink());
+    QCOMPARE(entries(m_dir->filePath(QStringLiteral("synced"))), QStringList{"real.html"});
 }
 
 void TestRobustness::killedAtAnyInstant()

@@ -178,9 +178,13 @@ QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString 
 QString BookmarkInserter::rewriteTarget(const QString &BookmarkFile)
 {
     // Through a symbolic link (into a synced folder, say) the link's target is
-    // rewritten and the link stays a link.
+    // rewritten and the link stays a link. A link whose target is missing still
+    // names that target, where an interrupted addition may have to be finished.
     const QFileInfo info(BookmarkFile);
-    return info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (!info.isSymLink())
+        return info.absoluteFilePath();
+    const QString resolved = info.canonicalFilePath();
+    return resolved.isEmpty() ? info.symLinkTarget() : resolved;
 }
 
 FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,

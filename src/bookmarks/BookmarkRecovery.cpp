@@ -5,7 +5,6 @@
 #include "bookmarks/FolderCatalogue.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -14,17 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The path a rewrite works on: a symbolic link's target, else the file itself.
-// A dangling link (its target being the missing file) still names that target.
-QString rewriteTarget(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString target = info.symLinkTarget();
-    return target.isEmpty() ? info.absoluteFilePath() : target;
-}
 
 bool entryExists(const QString &path)
 {
@@ -54,7 +42,7 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
     result.path = BookmarkFile;
     if (BookmarkFile.isEmpty())
         return result;
-    const QString target = rewriteTarget(BookmarkFile);
+    const QString target = BookmarkInserter::rewriteTarget(BookmarkFile);
     const QString tmp = BookmarkInserter::temporaryFileName(target);
     if (!entryExists(tmp))
         return result;

@@ -15,7 +15,6 @@ public:
     LineWriter(const LineWriter &) = delete;
     LineWriter &operator=(const LineWriter &) = delete;
 
-    void setEol(QByteArray eol) { m_eol = std::move(eol); }
     const QByteArray &eol() const { return m_eol; }
 
     // Writes the line's bytes followed by the terminator. Errors are sticky and

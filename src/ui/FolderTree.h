@@ -28,7 +28,6 @@ public:
     void endFill();
     void clearNodes();
 
-    QTreeWidgetItem *node(const QString &key) const { return m_nodes.value(key); }
     static QString key(const QTreeWidgetItem *node);
     // The key of the node last selected by the user or the program, if any.
     std::optional<QString> selectedKey() const;
