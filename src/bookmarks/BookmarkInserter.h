@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookmarks/FileError.h"
+#include "bookmarks/FileReplacement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,6 +10,7 @@
 
 class BookmarkLock;
 class FolderCatalogue;
+class QIODevice;
 class TextCodec;
 
 // Adds one bookmark at the top of a folder's list by rewriting the file through
@@ -18,7 +20,7 @@ class BookmarkInserter
 public:
     // The one line we write: no indentation, no other attributes.
     static QByteArray bookmarkLine(const TextCodec &codec, const QString &url, const QString &text);
-    static QString temporaryFileName(const QString &path) { return path + QStringLiteral(".tmp"); }
+    static QString temporaryFileName(const QString &path) { return FileReplacement::temporaryFileName(path); }
     // The file a rewrite works on: a symbolic link's target, else the file itself.
     static QString rewriteTarget(const QString &BookmarkFile);
 
@@ -31,4 +33,11 @@ public:
     [[nodiscard]] static FileError insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
                                           const QString &text, const std::function<void()> &keepAlive = {},
                                           BookmarkLock *heldLock = nullptr);
+
+    // Copies `in` to `out` with `line` at the top of folder `folderIndex`'s list,
+    // every other byte as it was. The folders on the way must be the catalogue's,
+    // or the file is not the one that was read. `path` names the file in errors.
+    [[nodiscard]] static FileError rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QByteArray &line,
+                                           QIODevice &in, QIODevice &out, const QString &path,
+                                           const std::function<void()> &keepAlive = {});
 };

@@ -2,26 +2,26 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
 #include <QString>
 
 #include <functional>
 
 class QIODevice;
-class LineWriter;
+class BlockWriter;
 
-// Reads a bookmark file line by line, as bytes, and moves from one list marker to
-// the next. It never parses HTML and never decodes a line: what it copies through
-// to the output is the input's bytes, with only the line terminator rewritten.
+// Reads a bookmark file as bytes and moves from one list marker to the next: a
+// list opening ("<dl" with or without attributes), a list closing ("</dl") and a
+// folder heading ("<h3"). Markers are tags, found wherever they stand, several on
+// a line or the whole file on one line. It never parses HTML and never decodes:
+// with copy-through on, what it passes is written out byte for byte.
+// Memory stays at one block whatever the file holds, however long its lines.
 class BookmarkScanner
 {
 public:
-    enum class Terminator { None, CrLf, Cr, Lf };
-
     enum class Event {
-        ListOpened,  // a "<dl>" line: a folder's list (or the root list) opened
-        ListClosed,  // a "</dl>" line: the current list closed
-        EndOfFile,   // no marker before the end: the file is incomplete
+        ListOpened,  // a folder's list (or the root list) opened
+        ListClosed,  // the current list closed
+        EndOfFile,   // no marker before the end
         ReadError,
     };
 
@@ -34,83 +34,62 @@ public:
         bool hasHeading = false; // false for a list that no heading introduced
     };
 
-    // Sees every line the scanner reads, before it is interpreted.
-    using LineInspector = std::function<void(QByteArrayView line)>;
-
     // Bytes read from the file at a time.
     static constexpr qsizetype BlockSize = 1024 * 1024;
+    // A heading's text beyond this is not kept: no real folder name comes near it.
+    static constexpr qsizetype MaxNameBytes = 64 * 1024;
 
     explicit BookmarkScanner(QIODevice *InFile);
     BookmarkScanner(const BookmarkScanner &) = delete;
     BookmarkScanner &operator=(const BookmarkScanner &) = delete;
 
-    // Copy-through: with an output set, every line read is written to it.
-    void setOutput(LineWriter *OutFile) { m_out = OutFile; }
-    void setLineInspector(LineInspector inspector) { m_inspector = std::move(inspector); }
-    // Called each time a block is read from the file, so that a caller can keep
-    // a window responsive during a long scan.
-    void setBlockCallback(std::function<void()> callback) { m_onBlock = std::move(callback); }
+    // Copy-through: with an output set, every byte passed is written to it.
+    void setOutput(BlockWriter *OutFile) { m_out = OutFile; }
+    // Sees every block as it is read from the file, each byte once: for the
+    // charset of the file, or to keep a window responsive during a long scan.
+    void setBlockCallback(std::function<void(QByteArrayView block)> callback) { m_onBlock = std::move(callback); }
 
-    // Moves forward to the next line that opens or closes a list.
+    // Moves forward to the next list marker, past it, and says what it was. After
+    // an opening, the scan stands after its tag and a "<p>" directly after it.
     ListEvent ReadToNextList();
 
-    // Reads one line; false at the end of the file or on a read error.
-    bool readLine(QByteArrayView &line, Terminator &terminator);
-    // Copies every remaining line to the output.
+    // Writes `entry` as a line of its own where the list that just opened begins:
+    // after the rest of the opening line when only white space follows the tag,
+    // else splitting the line right after the tag. The new line ends with the
+    // terminator of the opening line (the file's first one when that line has
+    // none, CR LF when the file has none). Needs copy-through.
+    void insertLine(QByteArrayView entry);
+    // Copies everything not yet passed to the output.
     [[nodiscard]] bool copyRest();
+
+    // How many bytes of the file the scan has passed.
+    qint64 offset() const { return m_passedBase + m_pos; }
 
     bool hasReadError() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
-    // The terminator of the file's first line, once it has been read.
-    Terminator firstTerminator() const { return m_firstTerminator; }
-
-    // Which markers a line holds, matched ignoring ASCII case, anywhere in it.
-    struct LineMarks
-    {
-        bool heading = false; // "<h3"
-        bool opens = false;   // "<dl>"
-        bool closes = false;  // "</dl>"
-    };
-    static LineMarks lineMarks(QByteArrayView line);
-    // The raw text of the heading on a line that holds "<h3", within the line.
-    static QByteArrayView headingName(QByteArrayView line);
 
 private:
     bool fill();
-    template<bool WithEols>
-    void scanAhead();
-    void setFastMode(bool fast);
-    qsizetype findEolFrom(qsizetype from) const;
-    ListEvent nextListFast();
-    void skipTo(qsizetype limit);
-    qsizetype nextEol();
-    LineMarks currentLineMarks(QByteArrayView line) const;
-    // Applies a line's markers to the scan's result; true when the scan ends there.
-    bool endsScan(const LineMarks &marks, QByteArrayView line, ListEvent &result);
+    bool ensure(qsizetype bytes);
+    void passOn();
+    bool endsTagName(qsizetype at) const;
+    bool markerAt(qsizetype at) const;
+    void skipTag();
+    void readHeadingName();
+    QByteArray terminatorAhead();
+    void noteFirstTerminator(qsizetype from);
 
     QIODevice *m_in;
-    LineWriter *m_out = nullptr;
-    LineInspector m_inspector;
-    std::function<void()> m_onBlock;
+    BlockWriter *m_out = nullptr;
+    std::function<void(QByteArrayView)> m_onBlock;
     QByteArray m_buffer;
-    qsizetype m_pos = 0;
+    qsizetype m_pos = 0;    // what is before has been scanned
+    qsizetype m_copied = 0; // what is before has been passed to the output
     qsizetype m_end = 0;
-    qsizetype m_lineStart = 0;
-    // Scanning runs ahead of the lines: up to m_scanned, the buffer positions of
-    // every CR and LF, and of every '<' that may start a marker, not yet consumed
-    // from their heads.
-    qsizetype m_scanned = 0;
-    QList<qsizetype> m_eols;
-    qsizetype m_eolHead = 0;
-    QList<qsizetype> m_tags;
-    qsizetype m_tagHead = 0;
-    qsizetype m_lineTagBegin = 0;
-    qsizetype m_lineTagEnd = 0;
-    bool m_fast = false; // lines without a possible marker are skipped unseen
-    qsizetype m_cleanFrom = 0; // [m_pos, m_cleanFrom) holds no CR or LF
+    qint64 m_passedBase = 0; // the file offset of the buffer's first byte
     bool m_eof = false;
-    bool m_firstLine = true;
-    Terminator m_firstTerminator = Terminator::None;
     QString m_error;
-    QByteArray m_heading; // the last heading's text, kept across the lines that follow it
+    QByteArray m_heading; // the last heading's text, kept until a list opens or closes
+    QByteArray m_firstTerminator;
+    bool m_pendingCr = false; // the file's first terminator is a CR; is an LF next?
 };

@@ -14,6 +14,8 @@ QString FileError::message() const
         return QStringLiteral("The bookmark file \"%1\" has changed since it was read (%2).").arg(path, reason);
     case Kind::Trash:
         return QStringLiteral("Could not move \"%1\" to the trash: %2").arg(path, reason);
+    case Kind::Unusable:
+        return QStringLiteral("\"%1\" %2").arg(path, reason);
     }
     return {};
 }
@@ -41,4 +43,9 @@ FileError FileError::changed(const QString &path, const QString &reason)
 FileError FileError::trash(const QString &path, const QString &reason)
 {
     return {Kind::Trash, QStringLiteral("move to the trash"), path, reason, true};
+}
+
+FileError FileError::unusable(const QString &path, const QString &reason)
+{
+    return {Kind::Unusable, QStringLiteral("use"), path, reason, true};
 }

@@ -13,6 +13,7 @@ struct FileError
         Incomplete,  // the file ends inside a list: truncated, or not a bookmark file
         Changed,     // the file is not the one the folders were read from
         Trash,       // the old version could not be put in the trash
+        Unusable,    // not a file Linkcrate can work on: the reason says why
     };
 
     Kind kind = Kind::None;
@@ -32,4 +33,6 @@ struct FileError
     static FileError incomplete(const QString &path);
     static FileError changed(const QString &path, const QString &reason);
     static FileError trash(const QString &path, const QString &reason);
+    // "\"PATH\" " followed by `reason`, a sentence that says what the file is.
+    static FileError unusable(const QString &path, const QString &reason);
 };

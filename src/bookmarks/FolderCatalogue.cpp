@@ -1,119 +1,123 @@
 #include "bookmarks/FolderCatalogue.h"
 
 #include "bookmarks/BookmarkScanner.h"
+#include "bookmarks/FolderWalker.h"
 
 #include <QFile>
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+namespace {
 
-bool FileIdentity::read(const QString &path, FileIdentity &identity, QString &reason)
+// Whether a file is valid UTF-8, fed a block at a time: a character cut by the
+// end of a block is checked once the next block completes it.
+class Utf8Check
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+public:
+    void feed(QByteArrayView block)
+    {
+        if (!m_valid)
+            return;
+        if (!m_carry.isEmpty()) {
+            const qsizetype take = std::min(block.size(), sequenceLength(m_carry[0]) - m_carry.size());
+            m_carry += block.first(take);
+            block = block.sliced(take);
+            if (m_carry.size() < sequenceLength(m_carry[0]))
+                return;
+            m_valid = QByteArrayView(m_carry).isValidUtf8();
+            m_carry.clear();
+        }
+        qsizetype cut = block.size();
+        for (qsizetype back = 1; back <= 3 && back <= block.size(); ++back) {
+            const char c = block[block.size() - back];
+            if ((uchar(c) & 0xC0) == 0x80)
+                continue;
+            if (uchar(c) >= 0xC0 && sequenceLength(c) > back)
+                cut = block.size() - back;
+            break;
+        }
+        m_carry = block.sliced(cut).toByteArray();
+        m_valid = m_valid && block.first(cut).isValidUtf8();
     }
-    identity.size = qint64(st.st_size);
-    identity.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    identity.inode = quint64(st.st_ino);
-    identity.device = quint64(st.st_dev);
-    return true;
-}
+    bool valid() const { return m_valid && m_carry.isEmpty(); }
 
-QByteArray FolderCatalogue::eolFor(int terminator)
-{
-    // Files written on Linux end their lines with LF alone; keep that style.
-    // Everything else gets CR LF, as the file format has always had.
-    return BookmarkScanner::Terminator(terminator) == BookmarkScanner::Terminator::Lf ? QByteArrayLiteral("\n")
-                                                                                       : QByteArrayLiteral("\r\n");
-}
+private:
+    static qsizetype sequenceLength(char lead)
+    {
+        const uchar c = uchar(lead);
+        return c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    }
+
+    QByteArray m_carry;
+    bool m_valid = true;
+};
+
+// The charset is declared in the header, near the top of the file.
+constexpr qsizetype HeadBytes = 64 * 1024;
+
+} // namespace
 
 FileError FolderCatalogue::read(const QString &BookmarkFile)
 {
-    QFile InFile(BookmarkFile);
+    QFile InFile;
     FileIdentity identity;
-    QString reason;
-    if (!FileIdentity::read(BookmarkFile, identity, reason))
-        return FileError::io(QStringLiteral("open"), BookmarkFile, reason);
-    if (!InFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return FileError::io(QStringLiteral("open"), BookmarkFile, InFile.errorString());
+    if (const FileError error = FileAccess::openForReading(BookmarkFile, InFile, identity); error.failed())
+        return error;
 
-    BookmarkScanner scanner(&InFile);
     // The charset: the one the header declares; else UTF-8 if every byte of the
     // file is valid UTF-8; else Windows-1252.
-    bool inHeader = true;
-    QByteArray declared;
-    bool validUtf8 = true;
-    scanner.setLineInspector([&](QByteArrayView line) {
-        if (inHeader && declared.isEmpty())
-            declared = TextCodec::declaredCharset(line);
-        if (declared.isEmpty() && validUtf8)
-            validUtf8 = line.isValidUtf8();
+    BookmarkScanner scanner(&InFile);
+    QByteArray head;
+    Utf8Check utf8;
+    bool checkUtf8 = true;
+    scanner.setBlockCallback([&](QByteArrayView block) {
+        if (head.size() < HeadBytes)
+            head += block.first(std::min(block.size(), HeadBytes - head.size()));
+        if (checkUtf8)
+            utf8.feed(block);
     });
+    FolderWalker walker(scanner, BookmarkFile);
+    if (!walker.start())
+        return walker.error();
+    // Only what stands before the root list is the header.
+    const QByteArray declared = TextCodec::declaredCharset(head.first(std::min<qint64>(head.size(), scanner.offset())));
+    checkUtf8 = declared.isEmpty();
 
     FolderCatalogue fresh;
-    const BookmarkScanner::ListEvent first = scanner.ReadToNextList();
-    inHeader = false;
-    // With a charset declared, no later line needs looking at.
-    if (!declared.isEmpty())
-        scanner.setLineInspector({});
-    bool complete = first.kind == BookmarkScanner::Event::ListOpened;
-    if (complete)
-        fresh.AddFolders(scanner, complete);
-    if (scanner.hasReadError())
-        return FileError::io(QStringLiteral("read"), BookmarkFile, scanner.errorString());
-    if (!complete)
-        return FileError::incomplete(BookmarkFile);
-
+    for (FolderWalker::Folder folder;;) {
+        const FolderWalker::Step step = walker.next(folder);
+        if (step == FolderWalker::Step::Done)
+            break;
+        if (step == FolderWalker::Step::Failed)
+            return walker.error();
+        fresh.m_folders.append({folder.parent, fresh.m_names.size(), folder.name.size()});
+        fresh.m_names += folder.name;
+    }
+    fresh.FolderCount = qint32(fresh.m_folders.size());
     fresh.m_fileName = BookmarkFile;
     fresh.m_identity = identity;
     fresh.m_codec = !declared.isEmpty() ? TextCodec::forLabel(declared)
-                                        : TextCodec(validUtf8 ? TextCodec::Kind::Utf8 : TextCodec::Kind::Windows1252);
-    fresh.m_eol = eolFor(int(scanner.firstTerminator()));
+                                        : TextCodec(utf8.valid() ? TextCodec::Kind::Utf8 : TextCodec::Kind::Windows1252);
     *this = std::move(fresh);
     return {};
 }
 
-void FolderCatalogue::AddFolders(BookmarkScanner &scanner, bool &complete)
+QList<qint32> FolderCatalogue::lineage(qint32 index) const
 {
-    // Walks the lists below the root with a stack of open folders rather than by
-    // recursion, so that a deeply nested (or hostile) file cannot exhaust the stack.
-    QList<qint32> open;
-    qint32 current = Root;
-    for (;;) {
-        const BookmarkScanner::ListEvent event = scanner.ReadToNextList();
-        switch (event.kind) {
-        case BookmarkScanner::Event::ListOpened: {
-            const qint32 index = FolderCount++;
-            // One allocation per folder: its own name is the tail of its path.
-            const QByteArrayView parentPath = current == Root ? QByteArrayView() : QByteArrayView(FolderPaths[current]);
-            const qsizetype nameStart = current == Root ? 0 : parentPath.size() + 1;
-            QByteArray path(nameStart + event.name.size(), Qt::Uninitialized);
-            if (current != Root) {
-                std::memcpy(path.data(), parentPath.data(), size_t(parentPath.size()));
-                path[parentPath.size()] = Separator;
-            }
-            if (!event.name.isEmpty())
-                std::memcpy(path.data() + nameStart, event.name.data(), size_t(event.name.size()));
-            FolderPaths.append(std::move(path));
-            m_folders.append({current, nameStart});
-            open.append(current);
-            current = index;
-            break;
-        }
-        case BookmarkScanner::Event::ListClosed:
-            if (open.isEmpty())
-                return; // the root list has closed
-            current = open.takeLast();
-            break;
-        case BookmarkScanner::Event::EndOfFile:
-        case BookmarkScanner::Event::ReadError:
-            complete = false;
-            return;
-        }
+    QList<qint32> chain;
+    for (qint32 i = index; i != Root; i = parent(i))
+        chain.prepend(i);
+    return chain;
+}
+
+QByteArray FolderCatalogue::FolderPaths(qint32 index) const
+{
+    const QList<qint32> chain = lineage(index);
+    QByteArray path;
+    for (const qint32 i : chain) {
+        if (i != chain.constFirst())
+            path += Separator;
+        path += rawName(i);
     }
+    return path;
 }
 
 QString FolderCatalogue::displayName(qint32 index) const
@@ -123,8 +127,12 @@ QString FolderCatalogue::displayName(qint32 index) const
 
 QString FolderCatalogue::displayPath(qint32 index, QChar separator) const
 {
-    QString path = displayName(index);
-    for (qint32 p = parent(index); p != Root; p = parent(p))
-        path = displayName(p) + separator + path;
+    const QList<qint32> chain = lineage(index);
+    QString path;
+    for (const qint32 i : chain) {
+        if (i != chain.constFirst())
+            path += separator;
+        path += displayName(i);
+    }
     return path;
 }

@@ -76,4 +76,15 @@ qint32 RecycleFile(const QString &path, bool confirm, UserPrompts *prompts, Recy
     return RecycleOk;
 }
 
+bool PutBack(const RecycleDetails &trashed, const QString &original, QString &error)
+{
+    if (std::rename(QFile::encodeName(trashed.pathInTrash).constData(), QFile::encodeName(original).constData()) != 0) {
+        error = QStringLiteral("rename failed");
+        return false;
+    }
+    const QFileInfo inTrash(trashed.pathInTrash);
+    QFile::remove(inTrash.dir().absoluteFilePath(QStringLiteral("../info/%1.trashinfo").arg(inTrash.fileName())));
+    return true;
+}
+
 } // namespace mdlFileRoutines

@@ -26,4 +26,8 @@ struct RecycleDetails
 [[nodiscard]] qint32 RecycleFile(const QString &path, bool confirm, UserPrompts *prompts = nullptr,
                                  RecycleDetails *details = nullptr);
 
+// Moves a trashed file back to `original` (never over a file that is there) and
+// removes its trash record. False, with the reason, when it could not.
+[[nodiscard]] bool PutBack(const RecycleDetails &trashed, const QString &original, QString &error);
+
 } // namespace mdlFileRoutines

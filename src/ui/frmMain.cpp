@@ -239,9 +239,9 @@ void frmMain::rereadAfterChange(qint32 index)
     QByteArray path;
     int occurrence = 0;
     if (index != FolderCatalogue::Root) {
-        path = catalogue.FolderPaths[index];
+        path = catalogue.FolderPaths(index);
         for (qint32 i = 0; i < index; ++i)
-            occurrence += catalogue.FolderPaths[i] == path ? 1 : 0;
+            occurrence += catalogue.FolderPaths(i) == path ? 1 : 0;
     }
     if (!readCatalogue())
         return;
@@ -249,7 +249,7 @@ void frmMain::rereadAfterChange(qint32 index)
     if (index == FolderCatalogue::Root)
         return;
     for (qint32 i = 0; i < catalogue.FolderCount; ++i) {
-        if (catalogue.FolderPaths[i] == path && occurrence-- == 0) {
+        if (catalogue.FolderPaths(i) == path && occurrence-- == 0) {
             Tree->selectKey(nodeKey(i));
             return;
         }

@@ -1,6 +1,6 @@
-#include "bookmarks/LineWriter.h"
+#include "bookmarks/BlockWriter.h"
 
-#include <QFileDevice>
+#include <QIODevice>
 
 #include <cstring>
 
@@ -8,28 +8,21 @@ namespace {
 constexpr qsizetype BufferSize = 1 << 20;
 }
 
-LineWriter::LineWriter(QFileDevice *OutFile, QByteArray eol)
+BlockWriter::BlockWriter(QIODevice *OutFile)
     : m_out(OutFile)
-    , m_eol(std::move(eol))
     , m_buffer(BufferSize, Qt::Uninitialized)
 {
 }
 
-void LineWriter::writeLine(QByteArrayView line)
+void BlockWriter::write(QByteArrayView bytes)
 {
-    append(line);
-    append(m_eol);
-}
-
-void LineWriter::append(QByteArrayView bytes)
-{
-    if (failed())
+    if (failed() || bytes.isEmpty())
         return;
     if (m_used + bytes.size() > m_buffer.size()) {
         if (!writeOut(m_buffer.constData(), m_used))
             return;
         m_used = 0;
-        // A line longer than the buffer (icon data) goes straight out.
+        // More than the buffer holds goes straight out.
         if (bytes.size() >= m_buffer.size()) {
             writeOut(bytes.data(), bytes.size());
             return;
@@ -39,7 +32,7 @@ void LineWriter::append(QByteArrayView bytes)
     m_used += bytes.size();
 }
 
-bool LineWriter::writeOut(const char *data, qsizetype size)
+bool BlockWriter::writeOut(const char *data, qsizetype size)
 {
     while (size > 0) {
         const qint64 written = m_out->write(data, size);
@@ -55,11 +48,9 @@ bool LineWriter::writeOut(const char *data, qsizetype size)
     return true;
 }
 
-bool LineWriter::flush()
+bool BlockWriter::flush()
 {
     if (!failed() && m_used > 0 && writeOut(m_buffer.constData(), m_used))
         m_used = 0;
-    if (!failed() && !m_out->flush())
-        m_error = m_out->errorString();
     return !failed();
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "bookmarks/FileAccess.h"
+#include "bookmarks/FileError.h"
+
+#include <QFile>
+#include <QString>
+
+// Replaces a file without ever leaving it damaged or missing: the new version is
+// written to "<file>.tmp" beside it, put on the disk, and only then does the old
+// version go to the trash and the new one take its name. Knows nothing of what is
+// written. Until commit() succeeds, the temporary file is removed when this goes.
+class FileReplacement
+{
+public:
+    explicit FileReplacement(const QString &target);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement &) = delete;
+    FileReplacement &operator=(const FileReplacement &) = delete;
+
+    static QString temporaryFileName(const QString &target) { return target + QStringLiteral(".tmp"); }
+
+    // Creates the temporary file with the permissions of `original`, the target as
+    // it was opened. A read-only target is refused: its owner meant it to stay.
+    [[nodiscard]] FileError begin(const FileIdentity &original);
+    // Where the new version is written (unbuffered).
+    QIODevice *device() { return &m_out; }
+    // Puts the new version on the disk; then, if the target is still `expected`,
+    // moves the old version to the trash and the new one into its place, putting
+    // the old one back if that fails. `written` is the new version's identity.
+    [[nodiscard]] FileError commit(const FileIdentity &expected, FileIdentity &written);
+
+private:
+    QString m_target;
+    QString m_tmp;
+    QFile m_out;
+    bool m_created = false;
+    bool m_committed = false;
+};

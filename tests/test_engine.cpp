@@ -1,0 +1,445 @@
+#include "TestSupport.h"
+
+#include "bookmarks/BookmarkInserter.h"
+#include "bookmarks/BookmarkScanner.h"
+#include "bookmarks/FolderCatalogue.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// Every fsync of the process, noted by the name of the file it reached.
+static QStringList synced;
+extern "C" int fsync(int fd)
+{
+    synced << QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget();
+    return int(::syscall(SYS_fsync, fd));
+}
+
+class TestEngine : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void folders_data();
+    void folders();
+    void golden_data();
+    void golden();
+    void sameNamedFoldersGetTheSelectedOne_data();
+    void sameNamedFoldersGetTheSelectedOne();
+    void entryLine_data();
+    void entryLine();
+    void refused_data();
+    void refused();
+    void failuresLeaveTheFileAlone_data();
+    void failuresLeaveTheFileAlone();
+    void whatSurroundsTheFileIsKept_data();
+    void whatSurroundsTheFileIsKept();
+
+private:
+    QString copyIn(const QString &fixtureName);
+    QString write(const QByteArray &bytes);
+    QTemporaryDir *m_dir = nullptr;
+};
+
+void TestEngine::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    QDir(trashDir()).removeRecursively();
+}
+
+void TestEngine::cleanup()
+{
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+QString TestEngine::write(const QByteArray &bytes)
+{
+    const QString path = m_dir->filePath(QStringLiteral("bookmarks.html"));
+    writeBytes(path, bytes);
+    return path;
+}
+
+QString TestEngine::copyIn(const QString &fixtureName)
+{
+    return write(readBytes(fixtureName.startsWith(u'/') ? fixtureName : fixture(fixtureName)));
+}
+
+void TestEngine::folders_data()
+{
+    QTest::addColumn<QByteArray>("file"); // a fixture's name, or the file itself
+    QTest::addColumn<QString>("expected"); // "parent:path" per folder, numbered in file order
+
+    const QByteArray pad(BookmarkScanner::BlockSize - 3, 'x');
+    QTest::newRow("file order, not display order")
+        << QByteArray("<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n<DT><H3>C</H3>\n<DL><p>\n</DL><p>\n</DL><p>\n"
+                      "<DT><H3>B</H3>\n<DL><p>\n</DL><p>\n</DL><p>\n")
+        << "-1:A 0:A/C -1:B";
+    QTest::newRow("whole file on one line, empty folder, attributes on the list tag")
+        << QByteArray("oneline.html") << "-1:Empty -1:Compact";
+    QTest::newRow("heading forgotten at a closing; list without heading; empty name")
+        << QByteArray("<DL><p><DT><H3>A</H3><DL><p><DT><H3>lost</H3></DL><DL><p></DL><DT><H3></H3><DL></DL></DL>")
+        << "-1:A -1: -1:";
+    QTest::newRow("heading rules: no closing tag, description, not-quite markers")
+        << QByteArray("<DL><p>\n<DT><H3 FOLDED>Open name  \n<DD>about <dlx> <h30>\n<DL><p>\n</DL>\n</DL>")
+        << "-1:Open name";
+    QTest::newRow("markers cut by the end of a block")
+        << pad + "<DL><p><DT><H3>Split</H3>\n<dL>\n</Dl>\n" + pad + "<H3>Name across</H3><DL></DL></DL>"
+        << "-1:Split -1:Name across";
+    QTest::newRow("Netscape: CR LF, descriptions") << QByteArray("netscape-crlf.html")
+                                                    << "-1:Personal Toolbar Folder -1:Work 1:Work/Projects -1:Travel";
+    QTest::newRow("Firefox: entities decoded for display")
+        << QByteArray("firefox-lf.html")
+        << "-1:Tools & Tips 0:Tools & Tips/<Code> \"snippets\" 'n' été -1:Bookmarks Toolbar -1:Other Bookmarks "
+           "3:Other Bookmarks/Straße";
+    QTest::newRow("Chrome: names differing in case")
+        << QByteArray("chrome.html") << "-1:Bookmarks bar 0:Bookmarks bar/news 0:Bookmarks bar/News -1:Other bookmarks";
+    QTest::newRow("Windows-1252, undeclared") << QByteArray("cp1252.html") << "-1:Café €uro";
+    QTest::newRow("declared Windows-1252 wins over valid UTF-8")
+        << QByteArray("<meta charset=windows-1252><DL><p><DT><H3>Caf\xc3\xa9</H3><DL></DL></DL>") << "-1:CafÃ©";
+    QTest::newRow("valid UTF-8 across a block's end")
+        << pad.left(pad.size() - 20) + "<DL><H3>\xe2\x82\xac</H3><DL></DL></DL>" << "-1:€";
+}
+
+void TestEngine::folders()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    const QString path = file.endsWith(".html") ? fixture(QString::fromUtf8(file)) : write(file);
+    FolderCatalogue catalogue;
+    const FileError error = catalogue.read(path);
+    QVERIFY2(!error.failed(), qPrintable(error.message()));
+    QStringList rows;
+    for (qint32 i = 0; i < catalogue.FolderCount; ++i)
+        rows << QStringLiteral("%1:%2").arg(catalogue.parent(i)).arg(catalogue.displayPath(i, u'/'));
+    QCOMPARE(rows.join(u' '), expected);
+}
+
+void TestEngine::golden_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("folder");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("root list, CRLF") << "netscape-crlf.html" << -1 << "https://linkcrate.example/" << "New link"
+                                     << "netscape-crlf.root.expected.html";
+    QTest::newRow("deep folder, CRLF") << "netscape-crlf.html" << 2 << "https://linkcrate.example/deep"
+                                       << "Deep link" << "netscape-crlf.projects.expected.html";
+    QTest::newRow("empty deep folder, LF") << "firefox-lf.html" << 1 << "https://linkcrate.example/empty"
+                                           << "Into the empty folder" << "firefox-lf.code.expected.html";
+    QTest::newRow("last folder, UTF-8, no final line break")
+        << "firefox-lf.html" << 4 << "https://linkcrate.example/last" << "Letzter Ordner – Straße"
+        << "firefox-lf.last.expected.html";
+    QTest::newRow("empty top-level folder at the end") << "chrome.html" << 3 << "https://linkcrate.example/other"
+                                                       << "Other" << "chrome.other.expected.html";
+    QTest::newRow("the one of two names differing in case")
+        << "chrome.html" << 2 << "https://linkcrate.example/News" << "Capital News" << "chrome.News.expected.html";
+    QTest::newRow("Windows-1252, with a character it cannot hold")
+        << "cp1252.html" << 0 << "http://cafe.example/menu" << "Crème brûlée € 漢" << "cp1252.cafe.expected.html";
+    QTest::newRow("root list opened on a bookmark's line: split") << "bom-oneline.html" << -1
+                                                                  << "https://linkcrate.example/" << "New link"
+                                                                  << "bom-oneline.root.expected.html";
+    QTest::newRow("folder list opened on a bookmark's line: split") << "bom-oneline.html" << 0
+                                                                    << "https://linkcrate.example/alpha"
+                                                                    << "Alpha first" << "bom-oneline.alpha.expected.html";
+    QTest::newRow("whole file on one line, root") << "oneline.html" << -1 << "https://linkcrate.example/"
+                                                  << "New link" << "oneline.root.expected.html";
+    QTest::newRow("whole file on one line, empty folder") << "oneline.html" << 0 << "https://linkcrate.example/empty"
+                                                          << "Into empty" << "oneline.empty.expected.html";
+    QTest::newRow("whole file on one line, <DL COMPACT>") << "oneline.html" << 1
+                                                          << "https://linkcrate.example/compact" << "Compact"
+                                                          << "oneline.compact.expected.html";
+    QTest::newRow("mixed terminators, CR line") << "mixed-eol.html" << -1 << "https://linkcrate.example/" << "Root"
+                                                << "mixed-eol.root.expected.html";
+    QTest::newRow("mixed terminators, LF line") << "mixed-eol.html" << 0 << "https://linkcrate.example/mac"
+                                                << "Mac" << "mixed-eol.mac.expected.html";
+    QTest::newRow("CR only") << "cr-only.html" << 0 << "https://linkcrate.example/classic" << "Classic"
+                             << "cr-only.classic.expected.html";
+}
+
+void TestEngine::golden()
+{
+    QFETCH(QString, input);
+    QFETCH(int, folder);
+    QFETCH(QString, url);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const QString path = copyIn(input);
+    const QByteArray before = readBytes(path);
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(path).failed());
+    synced.clear();
+    const FileError error = BookmarkInserter::insert(catalogue, folder, url, text);
+    QVERIFY2(!error.failed(), qPrintable(error.message()));
+    QCOMPARE(readBytes(path), readBytes(fixture(expected)));
+    QCOMPARE(entries(m_dir->path()), QStringList{"bookmarks.html"});
+    // The new version reached the disk before it took the file's place, and the
+    // old one is in the trash, whole, with a record a file manager can restore.
+    QCOMPARE(synced.value(0), path + QStringLiteral(".tmp"));
+    const QStringList trashed = entries(trashDir() + QStringLiteral("/files"));
+    QCOMPARE(trashed.size(), 1);
+    QCOMPARE(readBytes(trashDir() + QStringLiteral("/files/") + trashed.first()), before);
+    const QByteArray info = readBytes(trashDir() + QStringLiteral("/info/") + trashed.first() + QStringLiteral(".trashinfo"));
+    QVERIFY2(info.contains("\nPath=" + QUrl::toPercentEncoding(path, "/") + "\n"), info.constData());
+    // A second addition follows the first without a new read.
+    QVERIFY(!BookmarkInserter::insert(catalogue, folder, url, text).failed());
+}
+
+void TestEngine::sameNamedFoldersGetTheSelectedOne_data()
+{
+    QTest::addColumn<QByteArray>("lists");
+    QTest::addColumn<int>("folder");
+
+    QTest::newRow("top-level B after X\\B")
+        << QByteArray("<DT><H3>X</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n")
+        << 2;
+    QTest::newRow("second of two siblings S") << QByteArray("<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n")
+                                              << 1;
+    QTest::newRow("A's own C after A\\B\\C")
+        << QByteArray("<DT><H3>A</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n<DT><H3>C</H3>\n<DL><p>\n</DL>\n</DL>\n"
+                      "<DT><H3>C</H3>\n<DL><p>\n</DL>\n</DL>\n")
+        << 3;
+}
+
+void TestEngine::sameNamedFoldersGetTheSelectedOne()
+{
+    QFETCH(QByteArray, lists);
+    QFETCH(int, folder);
+    const QString path = write("<DL><p>\n" + lists + "</DL>\n");
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(path).failed());
+    QVERIFY(!BookmarkInserter::insert(catalogue, folder, QStringLiteral("u"), QStringLiteral("NEW")).failed());
+    // The folder that received it is the one of that number.
+    const QByteArray after = readBytes(path);
+    const qsizetype at = after.indexOf("NEW");
+    QCOMPARE(after.left(at).count("<DL><p>\n"), folder + 2);
+}
+
+void TestEngine::entryLine_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("quote, angle brackets, line breaks in the address")
+        << "http://e.x/\"><script>\r\n\t" << "t" << QByteArray("<DT><A HREF=\"http://e.x/%22%3E%3Cscript%3E%0D%0A%09\">t</A>");
+    QTest::newRow("references in the address survive a browser's import")
+        << "http://e.x/?a=1&b=2&amp;&copy" << "t"
+        << QByteArray("<DT><A HREF=\"http://e.x/?a=1&amp;b=2&amp;amp;&amp;copy\">t</A>");
+    QTest::newRow("markup and controls in the text from a caller that did not check it")
+        << "u" << "<b>&\x01</b>" << QByteArray("<DT><A HREF=\"u\">&lt;b&gt;&amp; &lt;/b&gt;</A>");
+}
+
+void TestEngine::entryLine()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, line);
+    QCOMPARE(BookmarkInserter::bookmarkLine(TextCodec(TextCodec::Kind::Utf8), url, text), line);
+}
+
+void TestEngine::refused_data()
+{
+    QTest::addColumn<QByteArray>("content"); // the file, or a special path after "@"
+    QTest::addColumn<QString>("words");
+    QByteArray deep = "<DL><p>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "<DT><H3>d</H3><DL><p>";
+    QTest::newRow("truncated inside a folder") << QByteArray("<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n")
+                                               << "not a complete bookmark file: it ends inside a list";
+    QTest::newRow("empty file") << QByteArray() << "is not a bookmark file (it has no list of bookmarks).";
+    QTest::newRow("a web page") << QByteArray("<html><body><h1>Hi</h1><dd>x</dd></body></html>\n")
+                                << "is not a bookmark file (it has no list of bookmarks).";
+    QTest::newRow("100,000 nested lists") << deep << "nests folders more than 1000 deep";
+    QTest::newRow("50 MB without a line break") << "<DL><p>" + QByteArray(50 << 20, 'a') << "not a complete";
+    QTest::newRow("a named pipe") << QByteArray("@fifo") << "is a named pipe, not a bookmark file.";
+    QTest::newRow("a device") << QByteArray("@/dev/zero") << "is a device, not a bookmark file.";
+    QTest::newRow("a folder") << QByteArray("@folder") << "is a folder, not a bookmark file.";
+}
+
+void TestEngine::refused()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, words);
+    QString path = m_dir->filePath(QStringLiteral("bookmarks.html"));
+    if (content == "@fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (content == "@folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (content.startsWith('@'))
+        path = QString::fromUtf8(content.mid(1));
+    else
+        write(content);
+    FolderCatalogue catalogue;
+    const FileError error = catalogue.read(path);
+    QVERIFY2(error.message().contains(words), qPrintable(error.message()));
+    QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+    QCOMPARE(catalogue.FolderCount, 0);
+    QVERIFY(entries(m_dir->path()).size() <= 1);
+}
+
+void TestEngine::failuresLeaveTheFileAlone_data()
+{
+    QTest::addColumn<QString>("injection");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("temporary name taken by a folder") << "tmp-folder" << int(FileError::Kind::Io) << "folder";
+    QTest::newRow("trash unreachable") << "no-trash" << int(FileError::Kind::Trash) << "trash";
+    QTest::newRow("disk full during the copy") << "full" << int(FileError::Kind::Io) << "Could not write";
+    QTest::newRow("file rewritten by another program") << "changed" << int(FileError::Kind::Changed)
+                                                        << "changed since it was read";
+    QTest::newRow("rewritten within the same second") << "nanoseconds" << int(FileError::Kind::Changed)
+                                                      << "modification time";
+    QTest::newRow("replaced while it was copied") << "during" << int(FileError::Kind::Changed)
+                                                  << "written while the bookmark was added";
+    QTest::newRow("file truncated, same size and time") << "truncated" << int(FileError::Kind::Incomplete)
+                                                        << "not a complete bookmark file";
+    QTest::newRow("folders renamed, same size and time") << "renamed" << int(FileError::Kind::Changed)
+                                                         << "changed since it was read";
+    QTest::newRow("file deleted") << "deleted" << int(FileError::Kind::Io) << "Could not open";
+    QTest::newRow("folder number out of range") << "bad-index" << int(FileError::Kind::Changed) << "no folder";
+    QTest::newRow("made read-only by its owner") << "read-only" << int(FileError::Kind::Unusable) << "is read-only";
+}
+
+void TestEngine::failuresLeaveTheFileAlone()
+{
+    QFETCH(QString, injection);
+    QFETCH(int, kind);
+    QFETCH(QString, words);
+    // Large enough to be copied in several blocks.
+    QByteArray content = readBytes(fixture(QStringLiteral("netscape-crlf.html")));
+    content.insert(content.indexOf("</DL>"), QByteArray(3 << 20, ' '));
+    const QString path = write(content);
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(path).failed());
+    qint32 folder = 2;
+    std::function<void()> keepAlive;
+    QByteArray theirs;
+
+    // Rewrites the file in place keeping its size and modification time (or only
+    // its second), so that only the content tells.
+    const auto sameSizeAndTime = [&](QByteArray changed, long nanoseconds) {
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        writeBytes(path, changed);
+        struct timespec times[2] = {st.st_atim, st.st_mtim};
+        times[1].tv_nsec = nanoseconds < 0 ? times[1].tv_nsec : (times[1].tv_nsec + nanoseconds) % 1000000000;
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    };
+    struct rlimit oldLimit {};
+    ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+    if (injection == QLatin1String("tmp-folder")) {
+        QVERIFY(QDir().mkdir(path + QStringLiteral(".tmp")));
+    } else if (injection == QLatin1String("no-trash")) {
+        // The trash lives under a regular file: it can be neither found nor made.
+        const QString dataFolder = QFileInfo(trashDir()).path();
+        QDir(dataFolder).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(dataFolder).path()));
+        writeBytes(dataFolder, "not a folder");
+    } else if (injection == QLatin1String("full")) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = oldLimit;
+        limit.rlim_cur = rlim_t(content.size() / 2);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    } else if (injection == QLatin1String("changed")) {
+        writeBytes(path, readBytes(path) + "<!-- another program was here -->\r\n");
+    } else if (injection == QLatin1String("nanoseconds")) {
+        sameSizeAndTime(readBytes(path).replace("Netscape</A>", "Mozilla!</A>"), 1);
+    } else if (injection == QLatin1String("during")) {
+        theirs = content + "<!-- theirs -->";
+        keepAlive = [&] {
+            if (!QFileInfo::exists(path + QStringLiteral(".theirs"))) {
+                writeBytes(path + QStringLiteral(".theirs"), theirs);
+                QCOMPARE(::rename(QFile::encodeName(path + QStringLiteral(".theirs")).constData(),
+                                  QFile::encodeName(path).constData()),
+                         0);
+            }
+        };
+    } else if (injection == QLatin1String("truncated")) {
+        QByteArray cut = readBytes(path);
+        cut = cut.left(cut.indexOf("<DT><H3 ADD_DATE=\"939000011\">"));
+        sameSizeAndTime(cut.leftJustified(readBytes(path).size(), ' '), -1);
+    } else if (injection == QLatin1String("renamed")) {
+        sameSizeAndTime(readBytes(path).replace("Projects", "Projekte"), -1);
+    } else if (injection == QLatin1String("deleted")) {
+        QVERIFY(QFile::remove(path));
+    } else if (injection == QLatin1String("bad-index")) {
+        folder = 99;
+    } else if (injection == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    }
+    const QByteArray before = theirs.isEmpty() ? readBytes(path) : theirs;
+    const QStringList filesBefore = entries(m_dir->path());
+
+    const FileError error = BookmarkInserter::insert(catalogue, folder, QStringLiteral("u"), QStringLiteral("t"), keepAlive);
+    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+    if (injection == QLatin1String("no-trash"))
+        QFile::remove(QFileInfo(trashDir()).path());
+
+    QCOMPARE(int(error.kind), kind);
+    QVERIFY2(error.message().contains(words), qPrintable(error.message()));
+    QVERIFY2(error.message().contains(QStringLiteral("bookmarks.html")), qPrintable(error.message()));
+    QCOMPARE(readBytes(path), before);
+    QCOMPARE(entries(m_dir->path()), filesBefore);
+}
+
+void TestEngine::whatSurroundsTheFileIsKept_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::newRow("mode 0644 under umask 022") << "0644";
+    QTest::newRow("mode 0664 under umask 022") << "0664";
+    QTest::newRow("a symbolic link stays a link") << "link";
+    QTest::newRow("a link in the temporary file's place is not written through") << "tmp-link";
+}
+
+void TestEngine::whatSurroundsTheFileIsKept()
+{
+    QFETCH(QString, setting);
+    const QString path = copyIn(QStringLiteral("chrome.html"));
+    QString target = path;
+    const QString elsewhere = m_dir->filePath(QStringLiteral("elsewhere.txt"));
+    const mode_t oldMask = ::umask(022);
+    if (setting == QLatin1String("link")) {
+        target = m_dir->filePath(QStringLiteral("real.html"));
+        QVERIFY(QFile::rename(path, target));
+        QVERIFY(QFile::link(QStringLiteral("real.html"), path));
+    } else if (setting == QLatin1String("tmp-link")) {
+        writeBytes(elsewhere, "precious");
+        QVERIFY(QFile::link(elsewhere, path + QStringLiteral(".tmp")));
+    } else {
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(setting.toUInt(nullptr, 8))), 0);
+    }
+    const QStringList before = entries(m_dir->path());
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(path).failed());
+    const FileError error = BookmarkInserter::insert(catalogue, 3, QStringLiteral("https://linkcrate.example/other"),
+                                                     QStringLiteral("Other"));
+    ::umask(oldMask);
+    QVERIFY2(!error.failed(), qPrintable(error.message()));
+    QCOMPARE(readBytes(target), readBytes(fixture(QStringLiteral("chrome.other.expected.html"))));
+    struct stat st {};
+    QCOMPARE(::lstat(QFile::encodeName(path).constData(), &st), 0);
+    if (setting.startsWith(u'0'))
+        QCOMPARE(st.st_mode & 07777, mode_t(setting.toUInt(nullptr, 8)));
+    if (setting == QLatin1String("link"))
+        QVERIFY(S_ISLNK(st.st_mode));
+    if (setting == QLatin1String("tmp-link")) {
+        QCOMPARE(readBytes(elsewhere), QByteArray("precious"));
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".tmp")));
+    } else {
+        QCOMPARE(entries(m_dir->path()), before);
+    }
+}
+
+LINKCRATE_TEST_MAIN(TestEngine, QCoreApplication)
+#include "test_engine.moc"
