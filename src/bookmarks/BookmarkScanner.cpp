@@ -26,6 +26,11 @@ bool matchesAt(const char *data, qsizetype at, qsizetype end, QByteArrayView low
     return true;
 }
 
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
 } // namespace
 
 BookmarkScanner::BookmarkScanner(QIODevice *InFile)
@@ -185,7 +190,7 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
     ListEvent result;
     m_heading.clear();
     for (;;) {
-        const qsizetype at = MarkerSearch::find(m_buffer.constData(), m_pos, m_end);
+        const qsizetype at = MarkerSearch::find(m_buffer.constData(), m_pos, m_end, bool(m_onAddress));
         if (at < 0) {
             if (m_eof || hasReadError())
                 break;
@@ -195,6 +200,10 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
             continue;
         }
         m_pos = at;
+        if (m_onAddress && lower(m_buffer.constData()[at + 1]) == 'a') {
+            readAddress(); // the search reports "<a" only when followed by white space
+            continue;
+        }
         ensure(5); // the tag's name and the byte after it, as far as the file goes
         const char *data = m_buffer.constData();
         const bool nameEnds3 = endsTagName(m_pos + 3);
@@ -225,6 +234,54 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
     m_pos = m_end;
     passOn();
     return {hasReadError() ? Event::ReadError : Event::EndOfFile, {}, false};
+}
+
+void BookmarkScanner::readAddress()
+{
+    // The attributes of "<a ...>", one by one, until HREF's value. A value is
+    // skipped whole, so that an attribute's text is never taken for a name.
+    if (m_end - m_pos < MaxAddressBytes)
+        ensure(MaxAddressBytes);
+    const char *data = m_buffer.constData();
+    const qsizetype end = std::min(m_end, m_pos + MaxAddressBytes);
+    qsizetype i = m_pos + 2;
+    for (;;) {
+        while (i < end && isSpace(data[i]))
+            ++i;
+        if (i >= end || data[i] == '>')
+            break;
+        const qsizetype name = i;
+        while (i < end && !isSpace(data[i]) && data[i] != '=' && data[i] != '>')
+            ++i;
+        const bool isHref = matchesAt(data, name, i, "href") && i - name == 4;
+        while (i < end && isSpace(data[i]))
+            ++i;
+        if (i >= end || data[i] != '=')
+            continue;
+        ++i;
+        while (i < end && isSpace(data[i]))
+            ++i;
+        qsizetype valueStart = i;
+        qsizetype valueEnd;
+        if (i < end && (data[i] == '"' || data[i] == '\'')) {
+            const auto *quote = static_cast<const char *>(std::memchr(data + i + 1, data[i], size_t(end - i - 1)));
+            if (!quote)
+                break;
+            valueStart = i + 1;
+            valueEnd = quote - data;
+            i = valueEnd + 1;
+        } else {
+            while (i < end && !isSpace(data[i]) && data[i] != '>')
+                ++i;
+            valueEnd = i;
+        }
+        if (isHref) {
+            m_onAddress(QByteArrayView(data + valueStart, valueEnd - valueStart), m_passedBase + valueStart);
+            m_pos = i;
+            return;
+        }
+    }
+    m_pos += 2;
 }
 
 QByteArray BookmarkScanner::terminatorAhead()

@@ -38,6 +38,8 @@ public:
     static constexpr qsizetype BlockSize = 1024 * 1024;
     // A heading's text beyond this is not kept: no real folder name comes near it.
     static constexpr qsizetype MaxNameBytes = 64 * 1024;
+    // A bookmark's HREF is looked for this far into its tag, and no longer.
+    static constexpr qsizetype MaxAddressBytes = 64 * 1024;
 
     explicit BookmarkScanner(QIODevice *InFile);
     BookmarkScanner(const BookmarkScanner &) = delete;
@@ -48,6 +50,12 @@ public:
     // Sees every block as it is read from the file, each byte once: for the
     // charset of the file, or to keep a window responsive during a long scan.
     void setBlockCallback(std::function<void(QByteArrayView block)> callback) { m_onBlock = std::move(callback); }
+    // Sees the raw HREF of every bookmark ("<a" tag) passed, with its offset in
+    // the file. The text stays valid during the call only.
+    void setAddressCallback(std::function<void(QByteArrayView href, qint64 offset)> callback)
+    {
+        m_onAddress = std::move(callback);
+    }
 
     // Moves forward to the next list marker, past it, and says what it was. After
     // an opening, the scan stands after its tag and a "<p>" directly after it.
@@ -76,12 +84,14 @@ private:
     bool markerAt(qsizetype at) const;
     void skipTag();
     void readHeadingName();
+    void readAddress();
     QByteArray terminatorAhead();
     void noteFirstTerminator(qsizetype from);
 
     QIODevice *m_in;
     BlockWriter *m_out = nullptr;
     std::function<void(QByteArrayView)> m_onBlock;
+    std::function<void(QByteArrayView, qint64)> m_onAddress;
     QByteArray m_buffer;
     qsizetype m_pos = 0;    // what is before has been scanned
     qsizetype m_copied = 0; // what is before has been passed to the output

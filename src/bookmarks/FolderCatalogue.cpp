@@ -75,13 +75,16 @@ FileError FolderCatalogue::read(const QString &BookmarkFile)
             utf8.feed(block);
     });
     FolderWalker walker(scanner, BookmarkFile);
+    FolderCatalogue fresh;
+    scanner.setAddressCallback([&](QByteArrayView href, qint64 offset) {
+        fresh.m_addresses.add(href, offset, walker.current());
+    });
     if (!walker.start())
         return walker.error();
     // Only what stands before the root list is the header.
     const QByteArray declared = TextCodec::declaredCharset(head.first(std::min<qint64>(head.size(), scanner.offset())));
     checkUtf8 = declared.isEmpty();
 
-    FolderCatalogue fresh;
     for (FolderWalker::Folder folder;;) {
         const FolderWalker::Step step = walker.next(folder);
         if (step == FolderWalker::Step::Done)

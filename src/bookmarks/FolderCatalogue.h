@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookmarks/AddressIndex.h"
 #include "bookmarks/FileAccess.h"
 #include "bookmarks/FileError.h"
 #include "bookmarks/TextCodec.h"
@@ -39,6 +40,8 @@ public:
     const QString &fileName() const { return m_fileName; }
     const FileIdentity &identity() const { return m_identity; }
     const TextCodec &codec() const { return m_codec; }
+    // Where each bookmark's address stands, for "already bookmarked".
+    const AddressIndex &addresses() const { return m_addresses; }
 
     // After a successful rewrite, the new file is the one we know.
     void adoptRewrite(const FileIdentity &identity) { m_identity = identity; }
@@ -59,4 +62,5 @@ private:
     QString m_fileName;
     FileIdentity m_identity;
     TextCodec m_codec;
+    AddressIndex m_addresses;
 };

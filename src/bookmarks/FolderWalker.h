@@ -36,6 +36,8 @@ public:
     // The next folder; Done when the root list closes.
     [[nodiscard]] Step next(Folder &folder);
     const FileError &error() const { return m_error; }
+    // The folder whose list the walk is in (Root for the root list).
+    qint32 current() const { return m_current; }
 
 private:
     Step fail(FileError error);

@@ -7,7 +7,7 @@
 namespace MarkerSearch {
 
 // In MarkerSearchAvx2.cpp, compiled for processors with AVX2.
-qsizetype findAvx2(const char *data, qsizetype from, qsizetype end);
+qsizetype findAvx2(const char *data, qsizetype from, qsizetype end, bool anchors);
 
 namespace {
 
@@ -28,9 +28,9 @@ const bool HaveAvx2 = __builtin_cpu_supports("avx2") && qEnvironmentVariableIsEm
 
 } // namespace
 
-qsizetype find(const char *data, qsizetype from, qsizetype end)
+qsizetype find(const char *data, qsizetype from, qsizetype end, bool anchors)
 {
-    return HaveAvx2 ? findAvx2(data, from, end) : findVector<Sse2>(data, from, end);
+    return HaveAvx2 ? findAvx2(data, from, end, anchors) : findWith<Sse2>(data, from, end, anchors);
 }
 
 } // namespace MarkerSearch
@@ -39,9 +39,9 @@ qsizetype find(const char *data, qsizetype from, qsizetype end)
 
 namespace MarkerSearch {
 
-qsizetype find(const char *data, qsizetype from, qsizetype end)
+qsizetype find(const char *data, qsizetype from, qsizetype end, bool anchors)
 {
-    return findPortable(data, from, end);
+    return findPortable(data, from, end, anchors);
 }
 
 } // namespace MarkerSearch

@@ -19,9 +19,9 @@ struct Avx2
 
 } // namespace
 
-qsizetype findAvx2(const char *data, qsizetype from, qsizetype end)
+qsizetype findAvx2(const char *data, qsizetype from, qsizetype end, bool anchors)
 {
-    return findVector<Avx2>(data, from, end);
+    return findWith<Avx2>(data, from, end, anchors);
 }
 
 } // namespace MarkerSearch

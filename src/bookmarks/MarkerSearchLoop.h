@@ -13,17 +13,23 @@
 namespace MarkerSearch {
 namespace {
 
-bool startsMarker(char second, char third)
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool startsMarker(char second, char third, bool anchors)
 {
     const char s = char(second | 0x20);
     const char t = char(third | 0x20);
-    return (s == 'd' && t == 'l') || (s == 'h' && third == '3') || (second == '/' && t == 'd');
+    return (s == 'd' && t == 'l') || (s == 'h' && third == '3') || (second == '/' && t == 'd')
+        || (anchors && s == 'a' && isSpace(third));
 }
 
-qsizetype findPortable(const char *data, qsizetype from, qsizetype end)
+qsizetype findPortable(const char *data, qsizetype from, qsizetype end, bool anchors)
 {
     for (qsizetype i = from; i + 2 < end; ++i) {
-        if (data[i] == '<' && startsMarker(data[i + 1], data[i + 2]))
+        if (data[i] == '<' && startsMarker(data[i + 1], data[i + 2], anchors))
             return i;
     }
     return -1;
@@ -31,7 +37,8 @@ qsizetype findPortable(const char *data, qsizetype from, qsizetype end)
 
 #ifdef __x86_64__
 // Each '<' is checked against the two bytes after it, all lanes at once.
-template<class Isa>
+// With `Anchors`, a bookmark's "<a " is a candidate too.
+template<class Isa, bool Anchors>
 qsizetype findVector(const char *data, qsizetype from, qsizetype end)
 {
     using V = typename Isa::Vector;
@@ -49,12 +56,24 @@ qsizetype findVector(const char *data, qsizetype from, qsizetype end)
         const V dl = Isa::both(Isa::eq(secondLower, Isa::splat('d')), Isa::eq(thirdLower, Isa::splat('l')));
         const V h3 = Isa::both(Isa::eq(secondLower, Isa::splat('h')), Isa::eq(third, Isa::splat('3')));
         const V sd = Isa::both(Isa::eq(second, Isa::splat('/')), Isa::eq(thirdLower, Isa::splat('d')));
-        marks &= Isa::mask(Isa::either(dl, Isa::either(h3, sd)));
+        V found = Isa::either(dl, Isa::either(h3, sd));
+        if constexpr (Anchors) {
+            const V space = Isa::either(Isa::either(Isa::eq(third, Isa::splat(' ')), Isa::eq(third, Isa::splat('\t'))),
+                                        Isa::either(Isa::eq(third, Isa::splat('\n')), Isa::eq(third, Isa::splat('\r'))));
+            found = Isa::either(found, Isa::both(Isa::eq(secondLower, Isa::splat('a')), space));
+        }
+        marks &= Isa::mask(found);
         if (marks)
             return i + __builtin_ctz(marks);
     }
     // The last bytes, fewer than a vector and the two it looks ahead.
-    return findPortable(data, i, end);
+    return findPortable(data, i, end, Anchors);
+}
+
+template<class Isa>
+qsizetype findWith(const char *data, qsizetype from, qsizetype end, bool anchors)
+{
+    return anchors ? findVector<Isa, true>(data, from, end) : findVector<Isa, false>(data, from, end);
 }
 #endif
 
