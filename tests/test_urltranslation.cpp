@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "bookmarks/EntryCheck.h"
+#include "bookmarks/TextCodec.h"
 #include "platform/UrlTranslation.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void trim0();
     void entryCheck_data();
     void entryCheck();
+    void declaredCharset_data();
+    void declaredCharset();
 };
 
 void TestUrlTranslation::translate_data()
@@ -93,6 +96,39 @@ void TestUrlTranslation::entryCheck()
     QFETCH(QString, url);
     QFETCH(int, verdict);
     QCOMPARE(int(EntryCheck::check(text, url)), verdict);
+}
+
+// A name in a file's declared charset, shown and written as a browser reads it.
+void TestUrlTranslation::declaredCharset_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("Shift_JIS, 0x5C a backslash") << QByteArray("Shift_JIS") << QByteArray("\x93\xfa\x96{\\\x95\\")
+                                                 << "日本\\表" << true;
+    QTest::newRow("Shift_JIS lacks Hangul, and a yen sign") << QByteArray("shift_jis") << QByteArray("\x93\xfa&#54620;&#165;")
+                                                            << "日한¥" << true;
+    QTest::newRow("Shift_JIS cut short") << QByteArray("sjis") << QByteArray("a\x93") << "a\uFFFD" << false;
+    QTest::newRow("KOI8-R") << QByteArray("koi8-r") << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4") << "Привет" << true;
+    QTest::newRow("GB2312 read as GBK") << QByteArray("GB2312") << QByteArray("\x81@\xd6\xd0") << "丂中" << true;
+    QTest::newRow("ISO-2022-JP escapes are never written") << QByteArray("iso-2022-jp") << QByteArray("&#26085;") << "日" << true;
+    QTest::newRow("ISO-8859-1 is Windows-1252") << QByteArray("ISO-8859-1") << QByteArray("\x80\xe9") << "€é" << true;
+    QTest::newRow("unknown: Windows-1252") << QByteArray("x-klingon") << QByteArray("\xe9") << "é" << true;
+    QTest::newRow("EBCDIC would break the markup") << QByteArray("IBM037") << QByteArray("\xe9") << "é" << true;
+    QTest::newRow("UTF-16 read as ASCII is UTF-8") << QByteArray("utf-16") << QByteArray("\xc3\xa9") << "é" << true;
+}
+
+void TestUrlTranslation::declaredCharset()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(bool, written);
+    const TextCodec codec = TextCodec::forLabel(label);
+    QCOMPARE(TextCodec::decodeEntities(codec.decode(bytes)), name);
+    if (written)
+        QCOMPARE(codec.encode(name), bytes);
 }
 
 LINKCRATE_TEST_MAIN(TestUrlTranslation, QCoreApplication)
