@@ -12,8 +12,6 @@ class TestUrlTranslation : public QObject
 private Q_SLOTS:
     void translate_data();
     void translate();
-    void trim0_data();
-    void trim0();
     void entryCheck_data();
     void entryCheck();
     void declaredCharset_data();
@@ -34,6 +32,9 @@ void TestUrlTranslation::translate_data()
     QTest::newRow("absolute path becomes a file address") << "/home/ann/notes.txt" << translated
                                                           << "file:///home/ann/notes.txt";
     QTest::newRow("host and port") << "example.com:8080/x" << translated << "http://example.com:8080/x";
+    QTest::newRow("host and port, query") << "example.com:8080?x=1" << translated << "http://example.com:8080?x=1";
+    QTest::newRow("host and port, fragment") << "example.com:8080#top" << translated << "http://example.com:8080#top";
+    QTest::newRow("localhost and port, query") << "localhost:3000?q=1" << translated << "http://localhost:3000?q=1";
     QTest::newRow("spaces around are dropped") << "  example.com  " << translated << "http://example.com";
     QTest::newRow("scheme given: unchanged") << "https://Example.com/A?b=c" << notNeeded
                                              << "https://Example.com/A?b=c";
@@ -51,24 +52,6 @@ void TestUrlTranslation::translate()
     QFETCH(QString, result);
     QCOMPARE(int(UrlTranslation::translate(typed).code), code);
     QCOMPARE(TranslateURL(typed), result);
-}
-
-void TestUrlTranslation::trim0_data()
-{
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QString>("out");
-    QTest::newRow("no NUL: trimmed of spaces") << "  http://e.x/  " << "http://e.x/";
-    QTest::newRow("cut before the first NUL") << QStringLiteral("http://e.x/ ") + QChar(0) + QStringLiteral("junk")
-                                              << "http://e.x/";
-    QTest::newRow("first character NUL") << QString(QChar(0)) + QStringLiteral("abc") << "";
-    QTest::newRow("tabs are not spaces") << "\thttp://e.x/\t" << "\thttp://e.x/\t";
-}
-
-void TestUrlTranslation::trim0()
-{
-    QFETCH(QString, in);
-    QFETCH(QString, out);
-    QCOMPARE(Trim0(in), out);
 }
 
 void TestUrlTranslation::entryCheck_data()
