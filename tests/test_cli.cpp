@@ -6,62 +6,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
-
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// The child gets this process's private HOME and XDG folders, without test mode:
-// it sees exactly what a user's shell would.
-Run linkcrateAdd(const QStringList &arguments)
-{
-    QProcess process;
-    // Only our own messages: not Qt's warning about a trash it cannot make.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.warning=false"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(LINKCRATE_ADD), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString userTrash()
-{
-    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash");
-}
-
-const QByteArray Twins = "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
-                         "<DT><H3>a/b</H3>\n<DL><p>\n</DL>\n</DL>\n";
-
-} // namespace
-
 class TestCli : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
     void runs_data();
     void runs();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_file;
 };
-
-void TestCli::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_file = m_dir->filePath(QStringLiteral("bookmarks.html"));
-    writeBytes(m_file, readBytes(fixture(QStringLiteral("firefox-lf.html"))));
-    QDir(userTrash()).removeRecursively();
-    QFile::remove(userTrash());
-}
 
 void TestCli::runs_data()
 {
@@ -90,43 +41,57 @@ void TestCli::runs_data()
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://r.example/\">Root</A>\n    <DT><A HREF=\"https://www.mozilla.org/\"");
 }
 
+// Each run is a child process with this process's private HOME and XDG folders,
+// without test mode: it sees exactly what a user's shell would.
 void TestCli::runs()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, code);
     QFETCH(QString, words);
     QFETCH(QByteArray, added);
-    const QString twins = m_dir->filePath(QStringLiteral("twins.html"));
-    writeBytes(twins, Twins);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bookmarks.html"));
+    const QString twins = dir.filePath(QStringLiteral("twins.html"));
+    writeBytes(file, readBytes(fixture(QStringLiteral("firefox-lf.html"))));
+    writeBytes(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
+                      "<DT><H3>a/b</H3>\n<DL><p>\n</DL>\n</DL>\n");
     const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Linkcrate/Linkcrate.conf");
-    {
-        Settings settings(conf);
-        settings.setBookmarks(m_file);
-        QVERIFY(settings.sync());
-    }
+    Settings(conf).setBookmarks(file);
     // The trash cannot be made under a regular file.
+    const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash");
+    QDir(trash).removeRecursively();
+    QFile::remove(trash);
     if (QTest::currentDataTag() == QLatin1String("failed addition: one sentence a line"))
-        writeBytes(userTrash(), "not a folder");
+        writeBytes(trash, "not a folder");
     const auto substitute = [&](QString s) {
         s.replace(QStringLiteral("TWINS"), twins);
-        s.replace(QLatin1String("\"F\""), QLatin1Char('"') + m_file + QLatin1Char('"'));
-        return s == QLatin1String("F") ? m_file : s;
+        s.replace(QLatin1String("\"F\""), QLatin1Char('"') + file + QLatin1Char('"'));
+        return s == QLatin1String("F") ? file : s;
     };
     for (QString &a : arguments)
         a = substitute(a);
-    const QByteArray before = readBytes(m_file) + readBytes(twins);
+    const QByteArray before = readBytes(file) + readBytes(twins);
     const QByteArray confBefore = readBytes(conf);
-    const Run run = linkcrateAdd(arguments);
-    QCOMPARE(run.code, code);
-    QVERIFY2((code == 0 ? run.out : run.err).contains(substitute(words)), qPrintable(run.out + run.err));
-    QVERIFY2(run.err.startsWith(QStringLiteral("linkcrate-add: ")) || (code == 0 && run.err.isEmpty()),
-             qPrintable(run.err));
-    const QByteArray after = readBytes(m_file) + readBytes(twins);
+
+    QProcess process;
+    // Only our own messages: not Qt's warning about a trash it cannot make.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.warning=false"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LINKCRATE_ADD), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), code);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2((code == 0 ? out : err).contains(substitute(words)), qPrintable(out + err));
+    QVERIFY2(err.startsWith(QStringLiteral("linkcrate-add: ")) || (code == 0 && err.isEmpty()), qPrintable(err));
+    const QByteArray after = readBytes(file) + readBytes(twins);
     if (added.isEmpty())
         QCOMPARE(after, before);
     else
         QVERIFY2(after.contains(added), after.constData());
-    QCOMPARE(entries(m_dir->path()), (QStringList{"bookmarks.html", "twins.html"}));
+    QCOMPARE(entries(dir.path()), (QStringList{"bookmarks.html", "twins.html"}));
     QCOMPARE(readBytes(conf), confBefore);
 }
 

@@ -28,7 +28,6 @@ void TestUrlTranslation::translate_data()
     QTest::newRow("host and port, fragment") << "example.com:8080#top" << "http://example.com:8080#top";
     QTest::newRow("localhost and port, query") << "localhost:3000?q=1" << "http://localhost:3000?q=1";
     QTest::newRow("scheme given: unchanged") << "https://Example.com/A?b=c" << "https://Example.com/A?b=c";
-    QTest::newRow("mailto given: unchanged") << "mailto:ann@example.com" << "mailto:ann@example.com";
     const QString longPath = QStringLiteral("example.com/") + QString(400, u'p');
     QTest::newRow("over 260 characters is never cut") << longPath << "http://" + longPath;
     QTest::newRow("cannot be translated: kept as typed") << "not a host at all" << "not a host at all";
@@ -46,18 +45,16 @@ void TestUrlTranslation::entryCheck_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("url");
     QTest::addColumn<int>("verdict");
-    const int ok = int(EntryCheck::Verdict::Ok);
     const int refused = int(EntryCheck::Verdict::RefusedCharacter);
     const int noName = int(EntryCheck::Verdict::EmptyName);
-    const int noUrl = int(EntryCheck::Verdict::EmptyUrl);
     for (const char c : QByteArrayView("\\/?\"&<:>*|"))
         QTest::addRow("refused %c", c) << QStringLiteral("a%1b").arg(QLatin1Char(c)) << "u" << refused;
     QTest::newRow("refused character alone, before blank") << "&" << "" << refused;
     const QString invisible = QStringLiteral(" \t\n\u007F\u0085\u00A0\u200B\u3000");
     QTest::newRow("spaces, controls and format characters only") << invisible << "u" << noName;
     QTest::newRow("both empty: only the name") << "" << "" << noName;
-    QTest::newRow("address blank") << "Name" << invisible << noUrl;
-    QTest::newRow("address not checked for characters") << "Name" << "http://e.x/?a=\"<>|" << ok;
+    QTest::newRow("address blank") << "Name" << invisible << int(EntryCheck::Verdict::EmptyUrl);
+    QTest::newRow("address not checked for characters") << "Name" << "http://e.x/?a=\"<>|" << int(EntryCheck::Verdict::Ok);
 }
 
 void TestUrlTranslation::entryCheck()
@@ -71,28 +68,26 @@ void TestUrlTranslation::entryCheck()
 // A name in a file's declared charset, shown and written as a browser reads it.
 void TestUrlTranslation::declaredCharset_data()
 {
-    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QString>("label");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Shift_JIS, 0x5C a backslash") << QByteArray("Shift_JIS") << QByteArray("\x93\xfa\x96{\\\x95\\")
-                                                 << "日本\\表";
-    QTest::newRow("Shift_JIS lacks Hangul, and a yen sign") << QByteArray("shift_jis") << QByteArray("\x93\xfa&#54620;&#165;")
-                                                            << "日한¥";
-    QTest::newRow("Shift_JIS cut short") << QByteArray("sjis") << QByteArray("a\x93") << "a\uFFFD";
-    QTest::newRow("KOI8-R") << QByteArray("koi8-r") << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4") << "Привет";
-    QTest::newRow("GB2312 read as GBK") << QByteArray("GB2312") << QByteArray("\x81@\xd6\xd0") << "丂中";
-    QTest::newRow("ISO-2022-JP escapes are never written") << QByteArray("iso-2022-jp") << QByteArray("&#26085;") << "日";
-    QTest::newRow("ISO-8859-1 is Windows-1252") << QByteArray("ISO-8859-1") << QByteArray("\x80\xe9") << "€é";
-    QTest::newRow("EBCDIC would break the markup") << QByteArray("IBM037") << QByteArray("\xe9") << "é";
-    QTest::newRow("UTF-16 read as ASCII is UTF-8") << QByteArray("utf-16") << QByteArray("\xc3\xa9") << "é";
+    QTest::newRow("Shift_JIS, 0x5C a backslash") << "Shift_JIS" << QByteArray("\x93\xfa\x96{\\\x95\\") << "日本\\表";
+    QTest::newRow("Shift_JIS lacks Hangul and ¥") << "sjis" << QByteArray("\x93\xfa&#54620;&#165;") << "日한¥";
+    QTest::newRow("Shift_JIS cut short") << "sjis" << QByteArray("a\x93") << "a\uFFFD";
+    QTest::newRow("KOI8-R") << "koi8-r" << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4") << "Привет";
+    QTest::newRow("GB2312 read as GBK") << "GB2312" << QByteArray("\x81@\xd6\xd0") << "丂中";
+    QTest::newRow("ISO-2022-JP escapes are never written") << "iso-2022-jp" << QByteArray("&#26085;") << "日";
+    QTest::newRow("ISO-8859-1 is Windows-1252") << "ISO-8859-1" << QByteArray("\x80\xe9") << "€é";
+    QTest::newRow("EBCDIC would break the markup") << "IBM037" << QByteArray("\xe9") << "é";
+    QTest::newRow("UTF-16 read as ASCII is UTF-8") << "utf-16" << QByteArray("\xc3\xa9") << "é";
 }
 
 void TestUrlTranslation::declaredCharset()
 {
-    QFETCH(QByteArray, label);
+    QFETCH(QString, label);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, name);
-    const TextCodec codec = TextCodec::forLabel(label);
+    const TextCodec codec = TextCodec::forLabel(label.toLatin1());
     QCOMPARE(TextCodec::decodeEntities(codec.decode(bytes)), name);
     if (!name.contains(QChar::ReplacementCharacter))
         QCOMPARE(codec.encode(name), bytes);
