@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "bookmarks/EntryCheck.h"
+#include "bookmarks/TextCodec.h"
 #include "platform/UrlTranslation.h"
 
 #include <QCoreApplication>
@@ -11,61 +12,32 @@ class TestUrlTranslation : public QObject
 private Q_SLOTS:
     void translate_data();
     void translate();
-    void trim0_data();
-    void trim0();
     void entryCheck_data();
     void entryCheck();
+    void declaredCharset_data();
+    void declaredCharset();
 };
 
 void TestUrlTranslation::translate_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("code");
     QTest::addColumn<QString>("result");
-
-    const int translated = UrlTranslation::Translated;
-    const int notNeeded = UrlTranslation::NotNeeded;
-    const int failed = UrlTranslation::Failed;
-    QTest::newRow("bare host gets http") << "example.com" << translated << "http://example.com";
-    QTest::newRow("ftp host gets ftp") << "ftp.example.com" << translated << "ftp://ftp.example.com";
-    QTest::newRow("absolute path becomes a file address") << "/home/ann/notes.txt" << translated
-                                                          << "file:///home/ann/notes.txt";
-    QTest::newRow("host and port") << "example.com:8080/x" << translated << "http://example.com:8080/x";
-    QTest::newRow("spaces around are dropped") << "  example.com  " << translated << "http://example.com";
-    QTest::newRow("scheme given: unchanged") << "https://Example.com/A?b=c" << notNeeded
-                                             << "https://Example.com/A?b=c";
-    QTest::newRow("mailto given: unchanged") << "mailto:ann@example.com" << notNeeded << "mailto:ann@example.com";
+    QTest::newRow("bare host gets http") << "example.com" << "http://example.com";
+    QTest::newRow("host and port") << "example.com:8080/x" << "http://example.com:8080/x";
+    QTest::newRow("host and port, query") << "example.com:8080?x=1" << "http://example.com:8080?x=1";
+    QTest::newRow("host and port, fragment") << "example.com:8080#top" << "http://example.com:8080#top";
+    QTest::newRow("localhost and port, query") << "localhost:3000?q=1" << "http://localhost:3000?q=1";
+    QTest::newRow("scheme given: unchanged") << "https://Example.com/A?b=c" << "https://Example.com/A?b=c";
     const QString longPath = QStringLiteral("example.com/") + QString(400, u'p');
-    QTest::newRow("over 260 characters is never cut") << longPath << translated << "http://" + longPath;
-    QTest::newRow("cannot be translated: kept as typed") << "not a host at all" << failed << "not a host at all";
-    QTest::newRow("blank cannot be translated") << "   " << failed << "   ";
+    QTest::newRow("over 260 characters is never cut") << longPath << "http://" + longPath;
+    QTest::newRow("cannot be translated: kept as typed") << "not a host at all" << "not a host at all";
 }
 
 void TestUrlTranslation::translate()
 {
     QFETCH(QString, typed);
-    QFETCH(int, code);
     QFETCH(QString, result);
-    QCOMPARE(int(UrlTranslation::translate(typed).code), code);
     QCOMPARE(TranslateURL(typed), result);
-}
-
-void TestUrlTranslation::trim0_data()
-{
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QString>("out");
-    QTest::newRow("no NUL: trimmed of spaces") << "  http://e.x/  " << "http://e.x/";
-    QTest::newRow("cut before the first NUL") << QStringLiteral("http://e.x/ ") + QChar(0) + QStringLiteral("junk")
-                                              << "http://e.x/";
-    QTest::newRow("first character NUL") << QString(QChar(0)) + QStringLiteral("abc") << "";
-    QTest::newRow("tabs are not spaces") << "\thttp://e.x/\t" << "\thttp://e.x/\t";
-}
-
-void TestUrlTranslation::trim0()
-{
-    QFETCH(QString, in);
-    QFETCH(QString, out);
-    QCOMPARE(Trim0(in), out);
 }
 
 void TestUrlTranslation::entryCheck_data()
@@ -73,18 +45,16 @@ void TestUrlTranslation::entryCheck_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("url");
     QTest::addColumn<int>("verdict");
-    const int ok = int(EntryCheck::Verdict::Ok);
     const int refused = int(EntryCheck::Verdict::RefusedCharacter);
     const int noName = int(EntryCheck::Verdict::EmptyName);
-    const int noUrl = int(EntryCheck::Verdict::EmptyUrl);
-    for (const QChar c : EntryCheck::RefusedCharacters)
-        QTest::addRow("refused %c", c.toLatin1()) << QStringLiteral("a%1b").arg(c) << "u" << refused;
+    for (const char c : QByteArrayView("\\/?\"&<:>*|"))
+        QTest::addRow("refused %c", c) << QStringLiteral("a%1b").arg(QLatin1Char(c)) << "u" << refused;
     QTest::newRow("refused character alone, before blank") << "&" << "" << refused;
-    QTest::newRow("spaces only") << "   " << "u" << noName;
+    const QString invisible = QStringLiteral(" \t\n\u007F\u0085\u00A0\u200B\u3000");
+    QTest::newRow("spaces, controls and format characters only") << invisible << "u" << noName;
     QTest::newRow("both empty: only the name") << "" << "" << noName;
-    QTest::newRow("address blank") << "Name" << "  " << noUrl;
-    QTest::newRow("address not checked for characters") << "Name" << "http://e.x/?a=\"<>|" << ok;
-    QTest::newRow("text kept as it stands") << " padded name " << "u" << ok;
+    QTest::newRow("address blank") << "Name" << invisible << int(EntryCheck::Verdict::EmptyUrl);
+    QTest::newRow("address not checked for characters") << "Name" << "http://e.x/?a=\"<>|" << int(EntryCheck::Verdict::Ok);
 }
 
 void TestUrlTranslation::entryCheck()
@@ -93,6 +63,34 @@ void TestUrlTranslation::entryCheck()
     QFETCH(QString, url);
     QFETCH(int, verdict);
     QCOMPARE(int(EntryCheck::check(text, url)), verdict);
+}
+
+// A name in a file's declared charset, shown and written as a browser reads it.
+void TestUrlTranslation::declaredCharset_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Shift_JIS, 0x5C a backslash") << "Shift_JIS" << QByteArray("\x93\xfa\x96{\\\x95\\") << "日本\\表";
+    QTest::newRow("Shift_JIS lacks Hangul and ¥") << "sjis" << QByteArray("\x93\xfa&#54620;&#165;") << "日한¥";
+    QTest::newRow("Shift_JIS cut short") << "sjis" << QByteArray("a\x93") << "a\uFFFD";
+    QTest::newRow("KOI8-R") << "koi8-r" << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4") << "Привет";
+    QTest::newRow("GB2312 read as GBK") << "GB2312" << QByteArray("\x81@\xd6\xd0") << "丂中";
+    QTest::newRow("ISO-2022-JP escapes are never written") << "iso-2022-jp" << QByteArray("&#26085;") << "日";
+    QTest::newRow("ISO-8859-1 is Windows-1252") << "ISO-8859-1" << QByteArray("\x80\xe9") << "€é";
+    QTest::newRow("EBCDIC would break the markup") << "IBM037" << QByteArray("\xe9") << "é";
+    QTest::newRow("UTF-16 read as ASCII is UTF-8") << "utf-16" << QByteArray("\xc3\xa9") << "é";
+}
+
+void TestUrlTranslation::declaredCharset()
+{
+    QFETCH(QString, label);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    const TextCodec codec = TextCodec::forLabel(label.toLatin1());
+    QCOMPARE(TextCodec::decodeEntities(codec.decode(bytes)), name);
+    if (!name.contains(QChar::ReplacementCharacter))
+        QCOMPARE(codec.encode(name), bytes);
 }
 
 LINKCRATE_TEST_MAIN(TestUrlTranslation, QCoreApplication)

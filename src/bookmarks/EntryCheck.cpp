@@ -1,15 +1,19 @@
 #include "bookmarks/EntryCheck.h"
 
+#include <algorithm>
+
 namespace EntryCheck {
 
 namespace {
+// Nothing a browser would show: white space, control characters (which the
+// line written turns into spaces) and invisible format characters such as a
+// zero-width space. The address follows the same rule: an address of a tab or
+// a line break alone is as blank as one of spaces.
 bool blank(const QString &s)
 {
-    for (const QChar c : s) {
-        if (c != QLatin1Char(' '))
-            return false;
-    }
-    return true;
+    return std::all_of(s.begin(), s.end(), [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
 }
 } // namespace
 

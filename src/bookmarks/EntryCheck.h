@@ -13,8 +13,9 @@ enum class Verdict {
     EmptyUrl,
 };
 
-// The link text is checked for refused characters first, then for being blank;
-// the address only for being blank.
+// The link text is checked for refused characters first, then for being blank
+// (nothing but spaces, control and format characters); the address only for
+// being blank.
 Verdict check(const QString &text, const QString &url);
 // The message for a verdict other than Ok.
 QString message(Verdict verdict);

@@ -2,8 +2,14 @@
 
 #include <QList>
 
-
 #include <array>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <initializer_list>
+#include <optional>
+
+#include <iconv.h>
 
 namespace {
 
@@ -34,14 +40,147 @@ void appendReference(QByteArray &out, char32_t c)
     out += ';';
 }
 
+// One conversion through glibc's iconv; the descriptor is closed with the object.
+class Conversion
+{
+public:
+    Conversion(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
+    ~Conversion()
+    {
+        if (valid())
+            iconv_close(m_cd);
+    }
+    Conversion(const Conversion &) = delete;
+    Conversion &operator=(const Conversion &) = delete;
+
+    bool valid() const { return m_cd != iconv_t(-1); }
+
+    // `bytes` converted, each byte that cannot be replaced by `bad`; `clean` says
+    // whether none was. The shift state starts afresh and is ended, so that each
+    // piece stands on its own.
+    QByteArray run(QByteArrayView bytes, QByteArrayView bad, bool *clean = nullptr)
+    {
+        QByteArray out(bytes.size() * 4 + 16, Qt::Uninitialized);
+        qsizetype used = 0;
+        char *in = const_cast<char *>(bytes.data());
+        size_t inLeft = size_t(bytes.size());
+        bool ok = true;
+        bool ending = false;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        for (;;) {
+            char *o = out.data() + used;
+            size_t outLeft = size_t(out.size() - used);
+            // With the input done, one more call writes what ends a shift state.
+            const size_t r = ending ? iconv(m_cd, nullptr, nullptr, &o, &outLeft) : iconv(m_cd, &in, &inLeft, &o, &outLeft);
+            const int error = errno;
+            used = o - out.data();
+            if (r != size_t(-1) || (ending && error != E2BIG)) {
+                if (ending)
+                    break;
+                ending = true;
+            } else if (error == E2BIG) {
+                out.resize(out.size() * 2);
+            } else {
+                // EILSEQ, or EINVAL for a sequence cut short by the end.
+                ok = false;
+                out.resize(std::max(out.size(), used + bad.size() + 16));
+                std::memcpy(out.data() + used, bad.data(), size_t(bad.size()));
+                used += bad.size();
+                ++in;
+                --inLeft;
+            }
+        }
+        if (clean)
+            *clean = ok;
+        out.truncate(used);
+        return out;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+
+// Labels that browsers read as a wider charset than the one they name, or as
+// one glibc spells differently; the first entry of each row is iconv's name.
+// (glibc's plain SHIFT_JIS reads 0x5C as a yen sign, browsers as a backslash.)
+const std::array<std::initializer_list<const char *>, 8> Aliases = {{
+    {"utf-8", "utf8", "unicode-1-1-utf-8", "unicode11utf8", "unicode20utf8", "x-unicode20utf8",
+     // The file was read as ASCII to find its label, so it is not UTF-16.
+     "utf-16", "utf-16le", "utf-16be", "unicode", "unicodefffe", "ucs-2", "iso-10646-ucs-2", "csunicode"},
+    {"windows-1252", "ansi_x3.4-1968", "ascii", "cp1252", "cp819", "csisolatin1", "ibm819", "iso-8859-1",
+     "iso-ir-100", "iso8859-1", "iso88591", "iso_8859-1", "iso_8859-1:1987", "l1", "latin1", "us-ascii",
+     "x-cp1252"},
+    {"CP932", "shift_jis", "csshiftjis", "ms932", "ms_kanji", "shift-jis", "sjis", "windows-31j", "x-sjis"},
+    {"GBK", "chinese", "csgb2312", "csiso58gb231280", "gb2312", "gb_2312", "gb_2312-80", "iso-ir-58", "x-gbk"},
+    {"BIG5-HKSCS", "big5", "big5-hkscs", "cn-big5", "csbig5", "x-x-big5"},
+    {"CP949", "euc-kr", "cseuckr", "csksc56011987", "iso-ir-149", "korean", "ks_c_5601-1987", "ks_c_5601-1989",
+     "ksc5601", "ksc_5601", "windows-949"},
+    {"WINDOWS-1254", "iso-8859-9", "csisolatin5", "iso-ir-148", "iso8859-9", "iso88599", "iso_8859-9", "l5",
+     "latin5", "x-cp1254"},
+    {"WINDOWS-874", "dos-874", "iso-8859-11", "iso8859-11", "iso885911", "tis-620"},
+}};
+
+QByteArray iconvName(const QByteArray &label)
+{
+    for (const auto &row : Aliases) {
+        for (const char *alias : row) {
+            if (label == alias)
+                return *row.begin();
+        }
+    }
+    return label;
+}
+
+// Whether the charset writes tabs, line breaks and printable ASCII as ASCII: the
+// file's markup was found that way, and our line's markup is written that way.
+bool keepsAscii(const QByteArray &name)
+{
+    Conversion toCharset(name.constData(), "UTF-8");
+    if (!toCharset.valid())
+        return false;
+    QByteArray ascii = "\t\r\n";
+    for (char c = 0x20; c < 0x7F; ++c)
+        ascii += c;
+    bool clean = false;
+    return toCharset.run(ascii, "?", &clean) == ascii && clean;
+}
+
+// The one character as the charset writes it, or nothing if the charset cannot
+// hold it, or holds it only in bytes that could be read as markup or a line
+// break (the escapes of ISO-2022-JP, say).
+QByteArray encodeOne(Conversion &toCharset, Conversion &back, char32_t c)
+{
+    const QByteArray utf8 = QString::fromUcs4(&c, 1).toUtf8();
+    bool clean = false;
+    const QByteArray bytes = toCharset.run(utf8, {}, &clean);
+    if (!clean || bytes.isEmpty())
+        return {};
+    for (const char b : bytes) {
+        if (uchar(b) < 0x20 || b == 0x7F || b == '<' || b == '>' || b == '"' || b == '&')
+            return {};
+    }
+    if (back.run(bytes, {}, &clean) != utf8 || !clean)
+        return {};
+    return bytes;
+}
+
 } // namespace
 
 TextCodec TextCodec::forLabel(QByteArrayView label)
 {
     const QByteArray l = label.trimmed().toByteArray().toLower();
-    if (l == "utf-8" || l == "utf8" || l == "unicode-1-1-utf-8")
+    // Only a plain name reaches iconv: an empty one would mean the locale's
+    // charset, and "//" suffixes change how it converts.
+    const bool plain = !l.isEmpty() && l.size() <= 40 && std::all_of(l.begin(), l.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == ':';
+    });
+    const QByteArray name = plain ? iconvName(l) : QByteArray();
+    if (name == "utf-8")
         return TextCodec(Kind::Utf8);
-    return TextCodec(Kind::Windows1252);
+    if (name.isEmpty() || name == "windows-1252" || !keepsAscii(name))
+        return TextCodec(Kind::Windows1252);
+    return TextCodec(Kind::Other, name);
 }
 
 QByteArray TextCodec::declaredCharset(QByteArrayView line)
@@ -63,6 +202,11 @@ QString TextCodec::decode(QByteArrayView bytes) const
 {
     if (m_kind == Kind::Utf8)
         return QString::fromUtf8(bytes);
+    if (m_kind == Kind::Other) {
+        Conversion fromCharset("UTF-8", m_name.constData());
+        if (fromCharset.valid())
+            return QString::fromUtf8(fromCharset.run(bytes, "\xEF\xBF\xBD"));
+    }
     QString out;
     out.reserve(bytes.size());
     for (const char b : bytes) {
@@ -79,7 +223,22 @@ QByteArray TextCodec::encode(QStringView text) const
 {
     QByteArray out;
     out.reserve(text.size());
+    std::optional<Conversion> toCharset;
+    std::optional<Conversion> back;
+    if (m_kind == Kind::Other) {
+        toCharset.emplace(m_name.constData(), "UTF-8");
+        back.emplace("UTF-8", m_name.constData());
+    }
     for (const char32_t c : text.toUcs4()) {
+        if (m_kind == Kind::Other) {
+            const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+            const QByteArray bytes = c < 0x80 ? QByteArray(1, char(c))
+                : surrogate || !toCharset->valid() ? QByteArray() : encodeOne(*toCharset, *back, c);
+            if (bytes.isEmpty())
+                appendReference(out, surrogate ? 0xFFFD : c);
+            out += bytes;
+            continue;
+        }
         if (m_kind == Kind::Utf8) {
             // A lone surrogate cannot be stored in UTF-8 either.
             if (c >= 0xD800 && c <= 0xDFFF) {

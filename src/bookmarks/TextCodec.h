@@ -10,19 +10,25 @@
 class TextCodec
 {
 public:
-    enum class Kind { Utf8, Windows1252 };
+    // Other: any charset glibc's iconv knows that keeps ASCII as ASCII
+    // (Shift_JIS, EUC-JP, GBK, Big5, KOI8-R, ISO-8859-x...), by its iconv name.
+    enum class Kind { Utf8, Windows1252, Other };
 
     TextCodec() = default;
     explicit TextCodec(Kind kind) : m_kind(kind) {}
 
-    // The codec for a charset label from a META tag. Labels browsers treat as
-    // Windows-1252 (ISO-8859-1, US-ASCII...) map to it; an unknown label too,
+    // The codec for a charset label from a META tag, read as browsers read it:
+    // the labels they treat as Windows-1252 (ISO-8859-1, US-ASCII, latin1...) map
+    // to it, Shift_JIS to its Windows form and so on. An unknown label, or one
+    // whose charset would not keep the file's markup readable, gives Windows-1252,
     // since it keeps every byte readable.
     static TextCodec forLabel(QByteArrayView label);
     // The charset declared by "charset=" on a line, if any.
     static QByteArray declaredCharset(QByteArrayView line);
 
     Kind kind() const { return m_kind; }
+    // The iconv name, for Other only.
+    const QByteArray &name() const { return m_name; }
     QString decode(QByteArrayView bytes) const;
     // Characters this charset cannot hold become numeric character references.
     QByteArray encode(QStringView text) const;
@@ -33,5 +39,8 @@ public:
     friend bool operator==(const TextCodec &, const TextCodec &) = default;
 
 private:
+    TextCodec(Kind kind, QByteArray name) : m_kind(kind), m_name(std::move(name)) {}
+
     Kind m_kind = Kind::Utf8;
+    QByteArray m_name;
 };

@@ -48,146 +48,221 @@ QList<qint32> matching(const FolderCatalogue &catalogue, QString path, Qt::CaseS
     return found;
 }
 
-} // namespace
-
-int AddCommand::fail(int code, const QString &message)
+// The options, and the parser that knows them.
+struct Options
 {
-    m_err << Program << ": " << message << Qt::endl;
-    return code;
-}
+    QCommandLineOption file{QStringLiteral("file"), QStringLiteral("The bookmark file (default: Linkcrate's)."),
+                            QStringLiteral("FILE")};
+    QCommandLineOption folder{QStringLiteral("folder"),
+                              QStringLiteral("The folder, names joined by \"/\" (default: the root list)."),
+                              QStringLiteral("PATH")};
+    QCommandLineOption index{QStringLiteral("folder-index"), QStringLiteral("The folder by its number in --list."),
+                             QStringLiteral("N")};
+    QCommandLineOption text{QStringLiteral("text"), QStringLiteral("The link text."), QStringLiteral("TEXT")};
+    QCommandLineOption list{QStringLiteral("list"), QStringLiteral("List the folders with their numbers.")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Show what would be added; write nothing.")};
+    QCommandLineOption verbose{QStringLiteral("verbose"), QStringLiteral("Say what was added.")};
+    QCommandLineParser parser;
+
+    Options()
+    {
+        parser.setApplicationDescription(QStringLiteral("Adds a bookmark at the top of a folder of a bookmark file."));
+        parser.addOptions({file, folder, index, text, list, dryRun, verbose});
+        parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("The address of the bookmark."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+    }
+
+    // What is wrong with a parsed command line, if anything.
+    QString misuse() const
+    {
+        const int addresses = int(parser.positionalArguments().size());
+        if (parser.isSet(list) && (parser.isSet(text) || addresses > 0 || parser.isSet(folder) || parser.isSet(index)
+                                   || parser.isSet(dryRun)))
+            return QStringLiteral("--list takes no folder, text or address.");
+        if (!parser.isSet(list) && !parser.isSet(text))
+            return QStringLiteral("the link text is missing: give it with --text.");
+        if (!parser.isSet(list) && addresses != 1)
+            return QStringLiteral("give exactly one address.");
+        if (parser.isSet(folder) && parser.isSet(index))
+            return QStringLiteral("give --folder or --folder-index, not both.");
+        bool number = true;
+        if (parser.isSet(index))
+            parser.value(index).toInt(&number);
+        return number ? QString() : QStringLiteral("--folder-index takes a number.");
+    }
+};
+
+} // namespace
 
 int AddCommand::run(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Adds a bookmark at the top of a folder of a bookmark file."));
-    const QCommandLineOption fileOption(QStringLiteral("file"), QStringLiteral("The bookmark file (default: Linkcrate's)."),
-                                        QStringLiteral("FILE"));
-    const QCommandLineOption folderOption(QStringLiteral("folder"),
-                                          QStringLiteral("The folder, names joined by \"/\" (default: the root list)."),
-                                          QStringLiteral("PATH"));
-    const QCommandLineOption indexOption(QStringLiteral("folder-index"), QStringLiteral("The folder by its number in --list."),
-                                         QStringLiteral("N"));
-    const QCommandLineOption textOption(QStringLiteral("text"), QStringLiteral("The link text."), QStringLiteral("TEXT"));
-    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the folders with their numbers."));
-    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Show what would be added; write nothing."));
-    const QCommandLineOption verboseOption(QStringLiteral("verbose"), QStringLiteral("Say what was added."));
-    parser.addOptions({fileOption, folderOption, indexOption, textOption, listOption, dryRunOption, verboseOption});
-    parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("The address of the bookmark."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    Request request;
+    if (const Stop stop = parse(arguments, request))
+        return *stop;
+    if (const Stop stop = findFile(request))
+        return *stop;
+    std::optional<BookmarkLock> lock;
+    FolderCatalogue catalogue;
+    if (const Stop stop = readFile(request, lock, catalogue))
+        return *stop;
+    if (request.list)
+        return list(catalogue);
+    qint32 folder = FolderCatalogue::Root;
+    if (const Stop stop = findFolder(request, catalogue, folder))
+        return *stop;
+    return add(request, catalogue, folder, lock ? &*lock : nullptr);
+}
 
+AddCommand::Stop AddCommand::parse(const QStringList &arguments, Request &request)
+{
+    Options options;
+    const QCommandLineParser &parser = options.parser;
     const QString usageHint = QStringLiteral("\nTry '%1 --help'.").arg(Program);
-    if (!parser.parse(arguments))
+    if (!options.parser.parse(arguments))
         return fail(Usage, parser.errorText() + usageHint);
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(QStringLiteral("help"))) {
         m_out << parser.helpText();
         return Added;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         m_out << Program << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
         return Added;
     }
+    if (const QString misuse = options.misuse(); !misuse.isEmpty())
+        return fail(Usage, misuse + usageHint);
 
-    const bool list = parser.isSet(listOption);
-    const QStringList positional = parser.positionalArguments();
-    if (list && (parser.isSet(textOption) || !positional.isEmpty() || parser.isSet(folderOption)
-                 || parser.isSet(indexOption) || parser.isSet(dryRunOption)))
-        return fail(Usage, QStringLiteral("--list takes no folder, text or address.") + usageHint);
-    if (!list && !parser.isSet(textOption))
-        return fail(Usage, QStringLiteral("the link text is missing: give it with --text.") + usageHint);
-    if (!list && positional.size() != 1)
-        return fail(Usage, QStringLiteral("give exactly one address.") + usageHint);
-    if (parser.isSet(folderOption) && parser.isSet(indexOption))
-        return fail(Usage, QStringLiteral("give --folder or --folder-index, not both.") + usageHint);
-    bool indexIsNumber = true;
-    const qint32 requestedIndex = parser.isSet(indexOption) ? parser.value(indexOption).toInt(&indexIsNumber) : 0;
-    if (!indexIsNumber)
-        return fail(Usage, QStringLiteral("--folder-index takes a number.") + usageHint);
+    request.list = parser.isSet(options.list);
+    request.dryRun = parser.isSet(options.dryRun);
+    request.verbose = parser.isSet(options.verbose);
+    request.file = parser.value(options.file);
+    request.text = parser.value(options.text);
+    request.address = request.list ? QString() : parser.positionalArguments().constFirst();
+    if (parser.isSet(options.index))
+        request.folder = {FolderChoice::By::Index, {}, parser.value(options.index).toInt()};
+    else if (parser.isSet(options.folder))
+        request.folder = {FolderChoice::By::Path, parser.value(options.folder), FolderCatalogue::Root};
 
-    // The link text is checked before the file is even opened: a refusal is the
+    // The entry is checked before the file is even opened: a refusal is the
     // user's to mend, whatever the file.
-    const QString text = parser.value(textOption);
-    const QString typedAddress = list ? QString() : positional.constFirst();
-    if (!list) {
-        const EntryCheck::Verdict verdict = EntryCheck::check(text, typedAddress);
-        if (verdict != EntryCheck::Verdict::Ok)
-            return fail(Refused, EntryCheck::message(verdict).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (!request.list) {
+        if (const EntryCheck::Verdict verdict = EntryCheck::check(request.text, request.address);
+            verdict != EntryCheck::Verdict::Ok)
+            return fail(Refused, EntryCheck::message(verdict));
     }
+    return {};
+}
 
-    QString file = parser.value(fileOption);
-    if (file.isEmpty()) {
-        file = Settings().bookmarks();
-        if (file.isEmpty() || file == Settings::BookmarksDefault)
+// The file named, or the one in the settings; an addition interrupted on it
+// earlier is finished or undone first, as the window does at start-up.
+AddCommand::Stop AddCommand::findFile(Request &request)
+{
+    if (request.file.isEmpty()) {
+        request.file = Settings().bookmarks();
+        if (request.file.isEmpty() || request.file == Settings::BookmarksDefault)
             return fail(FileProblem, QStringLiteral("no bookmark file: name one with --file FILE, or choose one in "
                                                     "Linkcrate's window."));
     }
-    file = QFileInfo(file).absoluteFilePath();
+    request.file = QFileInfo(request.file).absoluteFilePath();
 
-    const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(file);
+    const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(request.file);
     if (recovery.outcome == BookmarkRecovery::Outcome::Restored)
-        m_err << Program << ": " << recovery.message() << Qt::endl;
+        say(recovery.message());
     else if (recovery.error.failed())
-        m_err << Program << ": " << recovery.error.message() << Qt::endl;
+        say(recovery.error.message());
+    return {};
+}
 
+AddCommand::Stop AddCommand::readFile(const Request &request, std::optional<BookmarkLock> &lock,
+                                      FolderCatalogue &catalogue)
+{
     // An addition holds the lock from reading the folders to replacing the file, so
     // that another writer (a window, another linkcrate-add) cannot slip in between.
     // Scripts can afford to wait longer for it than a window.
-    std::optional<BookmarkLock> lock;
-    if (!list && !parser.isSet(dryRunOption)) {
-        lock.emplace(BookmarkInserter::rewriteTarget(file));
+    if (!request.list && !request.dryRun) {
+        lock.emplace(BookmarkInserter::rewriteTarget(request.file));
         if (!lock->tryLock(60000))
-            return fail(FileProblem, QStringLiteral("Could not add to \"%1\": %2").arg(file, lock->errorString()));
+            return fail(FileProblem, QStringLiteral("Could not add to \"%1\": %2").arg(request.file, lock->errorString()));
     }
-
-    FolderCatalogue catalogue;
-    if (const FileError error = catalogue.read(file); error.failed())
+    if (const FileError error = catalogue.read(request.file); error.failed())
         return fail(FileProblem, error.message());
+    return {};
+}
 
-    if (list) {
-        for (qint32 i = 0; i < catalogue.FolderCount; ++i)
-            m_out << i << '\t' << catalogue.displayPath(i, u'/') << '\n';
-        m_out.flush();
-        return Added;
+// Nothing is guessed: a number outside the file, or a path that names no folder
+// or several, is refused with the candidates.
+AddCommand::Stop AddCommand::findFolder(const Request &request, const FolderCatalogue &catalogue, qint32 &folder)
+{
+    const FolderChoice &choice = request.folder;
+    switch (choice.by) {
+    case FolderChoice::By::Root:
+        folder = FolderCatalogue::Root;
+        return {};
+    case FolderChoice::By::Index:
+        if (choice.index < 0 || choice.index >= catalogue.FolderCount)
+            return fail(FileProblem, QStringLiteral("there is no folder number %1 in \"%2\" (see --list).")
+                                         .arg(choice.index)
+                                         .arg(request.file));
+        folder = choice.index;
+        return {};
+    case FolderChoice::By::Path:
+        break;
     }
-
-    qint32 folder = FolderCatalogue::Root;
-    if (parser.isSet(indexOption)) {
-        folder = requestedIndex;
-        if (folder < 0 || folder >= catalogue.FolderCount)
-            return fail(FileProblem, QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(folder).arg(file));
-    } else if (parser.isSet(folderOption)) {
-        // Nothing is guessed: a path that names no folder, or several, is refused
-        // with the candidates.
-        const QString path = parser.value(folderOption);
-        const QList<qint32> found = matching(catalogue, path, Qt::CaseSensitive);
-        if (found.size() > 1)
-            return fail(FileProblem, QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with "
-                                                    "--folder-index:%4")
-                                         .arg(found.size())
-                                         .arg(file, path, candidates(catalogue, found)));
-        if (found.isEmpty()) {
-            const QList<qint32> near = matching(catalogue, path, Qt::CaseInsensitive);
-            return fail(FileProblem, QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
-                                         .arg(path, file,
-                                              near.isEmpty() ? QStringLiteral(" (see --list).")
-                                                             : QStringLiteral("; did you mean:") + candidates(catalogue, near)));
-        }
-        folder = found.constFirst();
+    const QList<qint32> found = matching(catalogue, choice.path, Qt::CaseSensitive);
+    if (found.size() > 1)
+        return fail(FileProblem, QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with "
+                                                "--folder-index:%4")
+                                     .arg(found.size())
+                                     .arg(request.file, choice.path, candidates(catalogue, found)));
+    if (found.isEmpty()) {
+        const QList<qint32> near = matching(catalogue, choice.path, Qt::CaseInsensitive);
+        return fail(FileProblem, QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
+                                     .arg(choice.path, request.file,
+                                          near.isEmpty() ? QStringLiteral(" (see --list).")
+                                                         : QStringLiteral("; did you mean:") + candidates(catalogue, near)));
     }
+    folder = found.constFirst();
+    return {};
+}
 
-    const QString address = TranslateURL(typedAddress);
-    const QByteArray line = BookmarkInserter::bookmarkLine(catalogue.codec(), address, text);
+int AddCommand::list(const FolderCatalogue &catalogue)
+{
+    for (qint32 i = 0; i < catalogue.FolderCount; ++i)
+        m_out << i << '\t' << catalogue.displayPath(i, u'/') << '\n';
+    m_out.flush();
+    return Added;
+}
+
+int AddCommand::add(const Request &request, FolderCatalogue &catalogue, qint32 folder, BookmarkLock *lock)
+{
+    const QString address = TranslateURL(request.address);
+    const QString line = catalogue.codec().decode(BookmarkInserter::bookmarkLine(catalogue.codec(), address, request.text));
     const QString where = folderName(catalogue, folder);
-    if (parser.isSet(dryRunOption)) {
-        m_out << "Would add to " << where << " of \"" << file << "\":\n" << catalogue.codec().decode(line) << '\n';
+    if (request.dryRun) {
+        m_out << "Would add to " << where << " of \"" << request.file << "\":\n" << line << '\n';
         m_out.flush();
         return Added;
     }
-    if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, text, {}, &*lock); error.failed())
-        return fail(FileProblem, error.messageForUser().replace(u'\n', u' '));
-    if (parser.isSet(verboseOption)) {
-        m_out << "Added to " << where << ":\n" << catalogue.codec().decode(line) << '\n';
+    if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, request.text, {}, lock); error.failed())
+        return fail(FileProblem, error.messageForUser());
+    if (request.verbose) {
+        m_out << "Added to " << where << ":\n" << line << '\n';
         m_out.flush();
     }
     return Added;
+}
+
+// A message of several lines keeps its line breaks: the first line names the
+// program, the others (a second sentence, a list of folders) follow as they stand.
+void AddCommand::say(const QString &message)
+{
+    QString text = message;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_err << Program << ": " << text << Qt::endl;
+}
+
+int AddCommand::fail(int code, const QString &message)
+{
+    say(message);
+    return code;
 }

@@ -3,6 +3,11 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
+class BookmarkLock;
+class FolderCatalogue;
+
 // linkcrate-add: adds a bookmark, or lists the folders, from the command line.
 class AddCommand
 {
@@ -14,12 +19,45 @@ public:
         Usage = 64, // EX_USAGE
     };
 
+    // The folder asked for, before it is looked up in a file.
+    struct FolderChoice
+    {
+        enum class By { Root, Path, Index };
+        By by = By::Root;
+        QString path;
+        qint32 index = -1;
+    };
+
+    // What the command line asks for.
+    struct Request
+    {
+        bool list = false;
+        bool dryRun = false;
+        bool verbose = false;
+        QString file; // as given; empty for the one in the settings
+        QString text;
+        QString address; // as typed
+        FolderChoice folder;
+    };
+
     AddCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
     // `arguments` includes the program name first.
     int run(const QStringList &arguments);
 
 private:
+    // Each step either gives what the next one needs or ends the command with an
+    // exit status.
+    using Stop = std::optional<int>;
+
+    Stop parse(const QStringList &arguments, Request &request);
+    Stop findFile(Request &request);
+    Stop readFile(const Request &request, std::optional<BookmarkLock> &lock, FolderCatalogue &catalogue);
+    Stop findFolder(const Request &request, const FolderCatalogue &catalogue, qint32 &folder);
+    int list(const FolderCatalogue &catalogue);
+    int add(const Request &request, FolderCatalogue &catalogue, qint32 folder, BookmarkLock *lock);
+
+    void say(const QString &message);
     int fail(int code, const QString &message);
 
     QTextStream &m_out;

@@ -10,8 +10,9 @@ Result translate(const QString &url)
     const QString typed = url.trimmed();
     if (typed.isEmpty())
         return {Failed, {}};
-    // "mailto:x", "https://x" name their scheme; "example.com:8080" is a host and a port.
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:(?!\\d+(/|$))"));
+    // "mailto:x", "https://x" name their scheme; "example.com:8080" is a host and
+    // a port, whether a path, a query, a fragment or nothing follows.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:(?!\\d+([/?#]|$))"));
     if (scheme.match(typed).hasMatch())
         return {NotNeeded, {}};
     const QUrl guessed = QUrl::fromUserInput(typed);
