@@ -3,6 +3,7 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkScanner.h"
 #include "bookmarks/FolderCatalogue.h"
+#include "bookmarks/LastAddition.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -42,6 +43,10 @@ private Q_SLOTS:
     void failuresLeaveTheFileAlone();
     void whatSurroundsTheFileIsKept_data();
     void whatSurroundsTheFileIsKept();
+    void alreadyBookmarked_data();
+    void alreadyBookmarked();
+    void undo_data();
+    void undo();
 
 private:
     QString copyIn(const QString &fixtureName);
@@ -438,6 +443,69 @@ void TestEngine::whatSurroundsTheFileIsKept()
         QVERIFY(!QFileInfo::exists(path + QStringLiteral(".tmp")));
     } else {
         QCOMPARE(entries(m_dir->path()), before);
+    }
+}
+
+void TestEngine::alreadyBookmarked_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QList<qint32>>("folders");
+    QTest::newRow("the same text") << "https://news.example/" << QList<qint32>{2};
+    QTest::newRow("scheme and host case, default port") << "HTTPS://WWW.Mozilla.ORG:443/" << QList<qint32>{-1};
+    QTest::newRow("an empty path") << "https://news.example" << QList<qint32>{2};
+    QTest::newRow("references in the file") << "https://example.org/?a=1&b=2" << QList<qint32>{0};
+    QTest::newRow("a path differing in case") << "https://news.example/NEWS" << QList<qint32>{};
+}
+
+void TestEngine::alreadyBookmarked()
+{
+    QFETCH(QString, address);
+    QFETCH(QList<qint32>, folders);
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(copyIn(QStringLiteral("firefox-lf.html"))).failed());
+    QCOMPARE(catalogue.foldersHolding(address), folders);
+    // An addition moves the addresses after it: they are still found, the new one too.
+    QVERIFY(!BookmarkInserter::insert(catalogue, 1, address, QStringLiteral("again")).failed());
+    QVERIFY(catalogue.foldersHolding(address).contains(1));
+    QCOMPARE(catalogue.foldersHolding(address).size(), folders.size() + 1);
+}
+
+void TestEngine::undo_data()
+{
+    QTest::addColumn<QString>("injection");
+    QTest::addColumn<QString>("words"); // empty: the undo succeeds
+    QTest::newRow("the file as the addition left it") << "" << "";
+    QTest::newRow("changed since") << "changed" << "has changed since the last addition";
+    QTest::newRow("previous version gone from the trash") << "emptied" << "no longer in the trash";
+}
+
+void TestEngine::undo()
+{
+    QFETCH(QString, injection);
+    QFETCH(QString, words);
+    const QString path = copyIn(QStringLiteral("netscape-crlf.html"));
+    const QByteArray original = readBytes(path);
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(path).failed());
+    LastAddition record;
+    QVERIFY(!BookmarkInserter::insert(catalogue, 2, QStringLiteral("u"), QStringLiteral("t"), {}, nullptr, &record).failed());
+    // The record goes through the settings.
+    record = LastAddition::fromMap(record.toMap());
+    if (injection == QLatin1String("changed"))
+        writeBytes(path, readBytes(path) + "\n");
+    else if (injection == QLatin1String("emptied"))
+        QDir(trashDir()).removeRecursively();
+    const QByteArray before = readBytes(path);
+
+    const FileError error = record.undo();
+    QCOMPARE(error.message().contains(words) && error.failed() == !words.isEmpty(), true);
+    QCOMPARE(readBytes(path), words.isEmpty() ? original : before);
+    if (words.isEmpty()) {
+        // The version undone is in the trash in its turn, and only it.
+        const QStringList trashed = entries(trashDir() + QStringLiteral("/files"));
+        QCOMPARE(trashed.size(), 1);
+        QVERIFY(readBytes(trashDir() + QStringLiteral("/files/") + trashed.first()).contains("HREF=\"u\""));
+        QCOMPARE(entries(trashDir() + QStringLiteral("/info")).size(), 1);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "bookmarks/BookmarkScanner.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/FolderWalker.h"
+#include "bookmarks/LastAddition.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -115,7 +116,8 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
 }
 
 FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
-                                   const QString &text, const std::function<void()> &keepAlive, BookmarkLock *heldLock)
+                                   const QString &text, const std::function<void()> &keepAlive, BookmarkLock *heldLock,
+                                   LastAddition *record)
 {
     const QString &BookmarkFile = catalogue.fileName();
     const QString target = rewriteTarget(BookmarkFile);
@@ -151,5 +153,7 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
     if (const FileError error = replacement.commit(before, written); error.failed())
         return error;
     catalogue.adoptRewrite(written);
+    if (record)
+        *record = {target, written, replacement.trashed().pathInTrash, replacement.trashed().infoPath};
     return {};
 }

@@ -10,6 +10,7 @@
 
 class BookmarkLock;
 class FolderCatalogue;
+struct LastAddition;
 class QIODevice;
 class TextCodec;
 
@@ -29,10 +30,11 @@ public:
     // The insertion takes the lock against other writers itself, waiting a few
     // seconds, unless the caller passes one it holds on rewriteTarget().
     // On failure the bookmark file is unchanged and no temporary file is left; on
-    // success the catalogue takes the new file as its own.
+    // success the catalogue takes the new file as its own, and `record` (when
+    // given) says what undoing the addition needs.
     [[nodiscard]] static FileError insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
                                           const QString &text, const std::function<void()> &keepAlive = {},
-                                          BookmarkLock *heldLock = nullptr);
+                                          BookmarkLock *heldLock = nullptr, LastAddition *record = nullptr);
 
     // Copies `in` to `out` with `line` at the top of folder `folderIndex`'s list,
     // every other byte as it was. The folders on the way must be the catalogue's,

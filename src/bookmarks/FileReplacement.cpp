@@ -1,7 +1,5 @@
 #include "bookmarks/FileReplacement.h"
 
-#include "platform/mdlFileRoutines.h"
-
 #include <QFileInfo>
 
 #include <cerrno>
@@ -103,7 +101,7 @@ FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &wr
     if (!FileIdentity::read(m_target, now, reason) || !(now == expected))
         return FileError::changed(m_target, QStringLiteral("it was written while the bookmark was added"));
 
-    mdlFileRoutines::RecycleDetails trashed;
+    mdlFileRoutines::RecycleDetails &trashed = m_trashed;
     if (mdlFileRoutines::RecycleFile(m_target, false, nullptr, &trashed) != mdlFileRoutines::RecycleOk)
         return FileError::trash(m_target, trashed.error);
 

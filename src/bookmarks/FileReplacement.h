@@ -2,6 +2,7 @@
 
 #include "bookmarks/FileAccess.h"
 #include "bookmarks/FileError.h"
+#include "platform/mdlFileRoutines.h"
 
 #include <QFile>
 #include <QString>
@@ -29,11 +30,14 @@ public:
     // moves the old version to the trash and the new one into its place, putting
     // the old one back if that fails. `written` is the new version's identity.
     [[nodiscard]] FileError commit(const FileIdentity &expected, FileIdentity &written);
+    // Where the previous version went, once commit() succeeded.
+    const mdlFileRoutines::RecycleDetails &trashed() const { return m_trashed; }
 
 private:
     QString m_target;
     QString m_tmp;
     QFile m_out;
+    mdlFileRoutines::RecycleDetails m_trashed;
     bool m_created = false;
     bool m_committed = false;
 };

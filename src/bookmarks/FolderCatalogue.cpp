@@ -139,3 +139,16 @@ QString FolderCatalogue::displayPath(qint32 index, QChar separator) const
     }
     return path;
 }
+
+QList<qint32> FolderCatalogue::foldersHolding(const QString &address) const
+{
+    // An addition moved the addresses after it, and added one.
+    if (m_addressesStale) {
+        FolderCatalogue again;
+        if (!again.read(m_fileName).failed() && again.FolderCount == FolderCount) {
+            m_addresses = std::move(again.m_addresses);
+            m_addressesStale = false;
+        }
+    }
+    return m_addresses.foldersOf(m_codec.encode(address), m_fileName);
+}

@@ -40,11 +40,16 @@ public:
     const QString &fileName() const { return m_fileName; }
     const FileIdentity &identity() const { return m_identity; }
     const TextCodec &codec() const { return m_codec; }
-    // Where each bookmark's address stands, for "already bookmarked".
-    const AddressIndex &addresses() const { return m_addresses; }
+    // The folders (Root for the root list) that hold `address` already, each
+    // once, in file order. After an addition the file is read again for it.
+    QList<qint32> foldersHolding(const QString &address) const;
 
     // After a successful rewrite, the new file is the one we know.
-    void adoptRewrite(const FileIdentity &identity) { m_identity = identity; }
+    void adoptRewrite(const FileIdentity &identity)
+    {
+        m_identity = identity;
+        m_addressesStale = true;
+    }
 
 private:
     // The folder and its ancestors, outermost first.
@@ -62,5 +67,6 @@ private:
     QString m_fileName;
     FileIdentity m_identity;
     TextCodec m_codec;
-    AddressIndex m_addresses;
+    mutable AddressIndex m_addresses;
+    mutable bool m_addressesStale = false;
 };

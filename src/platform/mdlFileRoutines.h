@@ -18,6 +18,7 @@ enum RecycleCode : qint32 {
 struct RecycleDetails
 {
     QString pathInTrash;
+    QString infoPath; // the ".trashinfo" record a file manager restores from
     QString error;
 };
 
