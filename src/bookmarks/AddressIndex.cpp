@@ -1,19 +1,30 @@
 #include "bookmarks/AddressIndex.h"
 
 #include <QFile>
-#include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
 
+// This runs for every bookmark while the folders are read, so it works on raw
+// bytes, with tables, and hashes a word at a time.
+
+constexpr std::array<char, 256> LowerTable = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[size_t(c)] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    return table;
+}();
+
 char lower(char c)
 {
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+    return LowerTable[uchar(c)];
 }
 
-// The references browsers write in addresses.
+// The references browsers write in addresses; "&amp;" first, by far the most
+// common, as Firefox writes every '&' so.
 constexpr struct
 {
     QByteArrayView reference;
@@ -25,56 +36,73 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+bool endsHost(char c)
+{
+    return c == '/' || c == '?' || c == '#';
+}
+
+// Not for an adversary (a match is checked against the real text), just fast.
+quint64 hashBytes(const char *data, qsizetype size)
+{
+    constexpr quint64 K = 0x9E3779B97F4A7C15ULL;
+    quint64 h = quint64(size) * K;
+    for (; size >= 8; data += 8, size -= 8) {
+        quint64 word;
+        std::memcpy(&word, data, 8);
+        h = (h ^ word) * K;
+        h ^= h >> 31;
+    }
+    quint64 tail = 0;
+    std::memcpy(&tail, data, size_t(size));
+    h = (h ^ tail) * K;
+    return h ^ (h >> 29);
+}
+
 } // namespace
 
 void AddressIndex::canonical(QByteArrayView address, bool fromFile, QByteArray &out)
 {
-    // Runs for every bookmark of the file at start-up: one buffer, no allocation.
     while (!address.isEmpty() && isSpace(address.front()))
         address = address.sliced(1);
     while (!address.isEmpty() && isSpace(address.back()))
         address.chop(1);
-    out.resize(address.size() + 1); // room for a "/" after the host
+    if (out.size() < address.size() + 1) // room for a "/" after the host
+        out.resize(address.size() + 1);
     char *o = out.data();
+    const char *a = address.data();
+    const qsizetype size = address.size();
     qsizetype n = 0;
-    for (qsizetype i = 0; i < address.size();) {
+    for (qsizetype i = 0; i < size;) {
         // Plain runs are copied whole; only a '&' is looked at.
-        const auto *amp = fromFile ? static_cast<const char *>(std::memchr(address.data() + i, '&', size_t(address.size() - i)))
-                                   : nullptr;
-        const qsizetype run = (amp ? amp - address.data() : address.size()) - i;
-        std::memcpy(o + n, address.data() + i, size_t(run));
+        const auto *amp = fromFile ? static_cast<const char *>(std::memchr(a + i, '&', size_t(size - i))) : nullptr;
+        const qsizetype run = (amp ? amp - a : size) - i;
+        std::memcpy(o + n, a + i, size_t(run));
         n += run;
         i += run;
-        if (i == address.size())
+        if (i == size)
             break;
-        const char *a = address.data() + i;
-        if (address.size() - i >= 5 && a[1] == 'a' && a[2] == 'm' && a[3] == 'p' && a[4] == ';') {
-            o[n++] = '&'; // by far the most common, as Firefox writes every '&'
-            i += 5;
-            continue;
-        }
         const QByteArrayView rest = address.sliced(i);
         const auto *r = std::find_if(std::begin(References), std::end(References),
                                      [&](const auto &ref) { return rest.startsWith(ref.reference); });
         o[n++] = r != std::end(References) ? r->character : '&';
         i += r != std::end(References) ? r->reference.size() : 1;
     }
-    const QByteArrayView text(o, n);
-    const qsizetype colon = text.indexOf(':');
-    if (colon > 0) {
+
+    qsizetype colon = 0;
+    while (colon < n && colon < 32 && o[colon] != ':')
+        ++colon;
+    if (colon < n && o[colon] == ':') {
         for (qsizetype i = 0; i < colon; ++i)
             o[i] = lower(o[i]);
     }
-    if (colon > 0 && text.sliced(colon).startsWith("://")) {
+    if (colon + 3 <= n && o[colon] == ':' && o[colon + 1] == '/' && o[colon + 2] == '/') {
         const qsizetype hostStart = colon + 3;
         qsizetype hostEnd = hostStart;
-        while (hostEnd < n && o[hostEnd] != '/' && o[hostEnd] != '?' && o[hostEnd] != '#') {
+        for (; hostEnd < n && !endsHost(o[hostEnd]); ++hostEnd)
             o[hostEnd] = lower(o[hostEnd]);
-            ++hostEnd;
-        }
-        const QByteArrayView scheme = text.first(colon);
+        const QByteArrayView scheme(o, colon);
         const QByteArrayView port = scheme == "http" ? ":80" : scheme == "https" ? ":443" : scheme == "ftp" ? ":21" : "";
-        if (!port.isEmpty() && text.sliced(hostStart, hostEnd - hostStart).endsWith(port)) {
+        if (!port.isEmpty() && QByteArrayView(o + hostStart, hostEnd - hostStart).endsWith(port)) {
             std::memmove(o + hostEnd - port.size(), o + hostEnd, size_t(n - hostEnd));
             hostEnd -= port.size();
             n -= port.size();
@@ -88,48 +116,17 @@ void AddressIndex::canonical(QByteArrayView address, bool fromFile, QByteArray &
     out.resize(n);
 }
 
-namespace {
-
-// Whether an address from a file is in canonical form already, as nearly all
-// are: then it is hashed as it stands, which keeps start-up fast.
-bool alreadyCanonical(QByteArrayView href)
-{
-    if (href.isEmpty() || isSpace(href.front()) || isSpace(href.back()) || href.contains('&'))
-        return false;
-    qsizetype i = 0;
-    while (i < href.size() && href[i] != ':') {
-        if (href[i] >= 'A' && href[i] <= 'Z')
-            return false;
-        ++i;
-    }
-    if (!href.sliced(i).startsWith("://"))
-        return true;
-    const qsizetype hostStart = i + 3;
-    for (i = hostStart; i < href.size() && href[i] != '/'; ++i) {
-        if ((href[i] >= 'A' && href[i] <= 'Z') || href[i] == '?' || href[i] == '#')
-            return false;
-    }
-    const QByteArrayView host = href.sliced(hostStart, i - hostStart);
-    return i < href.size() && !host.endsWith(":80") && !host.endsWith(":443") && !host.endsWith(":21");
-}
-
-} // namespace
-
 void AddressIndex::add(QByteArrayView href, qint64 offset, qint32 folder)
 {
-    const qint32 length = qint32(href.size());
-    if (!alreadyCanonical(href)) {
-        canonical(href, true, m_scratch);
-        href = m_scratch;
-    }
-    m_entries.append({quint64(qHash(href)), offset, length, folder});
+    canonical(href, true, m_scratch);
+    m_entries.append({hashBytes(m_scratch.constData(), m_scratch.size()), offset, qint32(href.size()), folder});
 }
 
 QList<qint32> AddressIndex::foldersOf(QByteArrayView address, const QString &file) const
 {
     QByteArray wanted;
     canonical(address, false, wanted);
-    const quint64 hash = qHash(QByteArrayView(wanted));
+    const quint64 hash = hashBytes(wanted.constData(), wanted.size());
     QList<qint32> folders;
     QFile in(file);
     QByteArray found;

@@ -55,7 +55,7 @@ constexpr qsizetype HeadBytes = 64 * 1024;
 
 } // namespace
 
-FileError FolderCatalogue::read(const QString &BookmarkFile)
+FileError FolderCatalogue::read(const QString &BookmarkFile, bool noteAddresses)
 {
     QFile InFile;
     FileIdentity identity;
@@ -76,9 +76,12 @@ FileError FolderCatalogue::read(const QString &BookmarkFile)
     });
     FolderWalker walker(scanner, BookmarkFile);
     FolderCatalogue fresh;
-    scanner.setAddressCallback([&](QByteArrayView href, qint64 offset) {
-        fresh.m_addresses.add(href, offset, walker.current());
-    });
+    if (noteAddresses) {
+        scanner.setAddressCallback([&](QByteArrayView href, qint64 offset) {
+            fresh.m_addresses.add(href, offset, walker.current());
+        });
+        fresh.m_addressesStale = false;
+    }
     if (!walker.start())
         return walker.error();
     // Only what stands before the root list is the header.
@@ -142,10 +145,9 @@ QString FolderCatalogue::displayPath(qint32 index, QChar separator) const
 
 QList<qint32> FolderCatalogue::foldersHolding(const QString &address) const
 {
-    // An addition moved the addresses after it, and added one.
     if (m_addressesStale) {
         FolderCatalogue again;
-        if (!again.read(m_fileName).failed() && again.FolderCount == FolderCount) {
+        if (!again.read(m_fileName, true).failed() && again.FolderCount == FolderCount) {
             m_addresses = std::move(again.m_addresses);
             m_addressesStale = false;
         }

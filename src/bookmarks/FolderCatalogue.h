@@ -20,7 +20,8 @@ public:
     static constexpr char Separator = '\\';
 
     // Reads the whole file once. On failure the catalogue is left as it was.
-    [[nodiscard]] FileError read(const QString &BookmarkFile);
+    // With `noteAddresses`, where each bookmark's address stands is noted too.
+    [[nodiscard]] FileError read(const QString &BookmarkFile, bool noteAddresses = false);
 
     qint32 FolderCount = 0;
 
@@ -41,7 +42,9 @@ public:
     const FileIdentity &identity() const { return m_identity; }
     const TextCodec &codec() const { return m_codec; }
     // The folders (Root for the root list) that hold `address` already, each
-    // once, in file order. After an addition the file is read again for it.
+    // once, in file order. The addresses are noted by a read of their own the
+    // first time they are asked for (noting them costs start-up a third of its
+    // time), and again after an addition, which moves them.
     QList<qint32> foldersHolding(const QString &address) const;
 
     // After a successful rewrite, the new file is the one we know.
@@ -68,5 +71,5 @@ private:
     FileIdentity m_identity;
     TextCodec m_codec;
     mutable AddressIndex m_addresses;
-    mutable bool m_addressesStale = false;
+    mutable bool m_addressesStale = true;
 };
