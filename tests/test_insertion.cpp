@@ -25,7 +25,6 @@ private Q_SLOTS:
     void lineIsAlwaysOneWellFormedLine_data();
     void lineIsAlwaysOneWellFormedLine();
     void lastLineGainsTerminator();
-    void oldVersionGoesToTheTrash();
     void secondAdditionIsNotRefused();
     void failuresLeaveTheFileAlone_data();
     void failuresLeaveTheFileAlone();
@@ -191,23 +190,6 @@ void TestInsertion::lastLineGainsTerminator()
     QVERIFY(!catalogue.read(path).failed());
     QVERIFY(!BookmarkInserter::insert(catalogue, -1, QStringLiteral("u"), QStringLiteral("t")).failed());
     QCOMPARE(readBytes(path), QByteArray("<DL><p>\r\n<DT><A HREF=\"u\">t</A>\r\n</DL><p>\r\n"));
-}
-
-void TestInsertion::oldVersionGoesToTheTrash()
-{
-    const QString path = copyIn(QStringLiteral("netscape-crlf.html"));
-    const QByteArray before = readBytes(path);
-    FolderCatalogue catalogue;
-    QVERIFY(!catalogue.read(path).failed());
-    QVERIFY(!BookmarkInserter::insert(catalogue, -1, QStringLiteral("u"), QStringLiteral("t")).failed());
-
-    const QStringList trashed = entries(trashDir() + QStringLiteral("/files"));
-    QCOMPARE(trashed.size(), 1);
-    QCOMPARE(readBytes(trashDir() + QStringLiteral("/files/") + trashed.first()), before);
-    const QByteArray info = readBytes(trashDir() + QStringLiteral("/info/") + trashed.first() + QStringLiteral(".trashinfo"));
-    QVERIFY2(info.startsWith("[Trash Info]\n"), info.constData());
-    QVERIFY2(info.contains("\nPath=" + QUrl::toPercentEncoding(path, "/") + "\n"), info.constData());
-    QVERIFY(info.contains("\nDeletionDate="));
 }
 
 void TestInsertion::secondAdditionIsNotRefused()

@@ -2,6 +2,7 @@
 
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkRecovery.h"
+#include "bookmarks/FileError.h"
 #include "platform/mdlFileRoutines.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,15 @@
 
 using namespace mdlFileRoutines;
 
+namespace {
+
+bool makeFolder(const QString &path, mode_t mode)
+{
+    return QDir().mkpath(path) && ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+} // namespace
+
 class TestTrust : public QObject
 {
     Q_OBJECT
@@ -29,10 +39,12 @@ private Q_SLOTS:
     void lockPathInTheWay();
     void lockOfAKilledWriterIsFree();
     void recoveryLeavesAPlantedLink();
+    void messages_data();
+    void messages();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_top, m_file, m_uid;
+    QString m_top, m_file, m_trash;
 };
 
 void TestTrust::init()
@@ -40,10 +52,10 @@ void TestTrust::init()
     // A shared mount: a top folder anyone may write in, sticky as /tmp is.
     m_dir = std::make_unique<QTemporaryDir>();
     m_top = m_dir->filePath(QStringLiteral("mount"));
-    QVERIFY(QDir().mkdir(m_top) && ::chmod(QFile::encodeName(m_top).constData(), 01777) == 0);
+    QVERIFY(makeFolder(m_top, 01777));
     m_file = m_top + QStringLiteral("/my bookmarks.html");
     writeBytes(m_file, "precious");
-    m_uid = QString::number(::geteuid());
+    m_trash = m_top + QStringLiteral("/.Trash-") + QString::number(::geteuid());
     setTopFolderForTests(m_top);
 }
 
@@ -66,19 +78,16 @@ void TestTrust::mountTrash()
 {
     QFETCH(QString, plant);
     QFETCH(QString, trash);
-    const QString planted = m_top + QStringLiteral("/.Trash-") + m_uid;
     const QString theirs = m_dir->filePath(QStringLiteral("theirs"));
     QVERIFY(QDir().mkdir(theirs));
-    if (plant == QLatin1String("sticky") || plant == QLatin1String("unsticky")) {
-        QVERIFY(QDir().mkdir(m_top + QStringLiteral("/.Trash")));
-        ::chmod(QFile::encodeName(m_top + QStringLiteral("/.Trash")).constData(), plant == QLatin1String("sticky") ? 01777 : 0777);
-    } else if (plant == QLatin1String("link")) {
-        QVERIFY(QFile::link(theirs, planted));
-    } else if (plant == QLatin1String("0777") || plant == QLatin1String("chown")) {
-        QVERIFY(QDir().mkdir(planted) && ::chmod(QFile::encodeName(planted).constData(), plant == QLatin1String("0777") ? 0777 : 0700) == 0);
-        if (plant == QLatin1String("chown") && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) != 0)
-            QSKIP("planting a folder owned by another user needs root");
-    }
+    if (plant.endsWith(QLatin1String("sticky")))
+        QVERIFY(makeFolder(m_top + QStringLiteral("/.Trash"), plant == QLatin1String("sticky") ? 01777 : 0777));
+    else if (plant == QLatin1String("link"))
+        QVERIFY(QFile::link(theirs, m_trash));
+    else if (plant == QLatin1String("0777"))
+        QVERIFY(makeFolder(m_trash, 0777));
+    else if (plant == QLatin1String("chown") && !(makeFolder(m_trash, 0700) && ::chown(QFile::encodeName(m_trash).constData(), 65534, 65534) == 0))
+        QSKIP("planting a folder owned by another user needs root");
     QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/linkcrate-XXXXXX"));
     if (plant == QLatin1String("xdev")) {
         struct stat here {}, there {};
@@ -102,40 +111,37 @@ void TestTrust::mountTrash()
         QCOMPARE(code, qint32(RecycleFailed));
         QVERIFY2(details.error.contains(trash), qPrintable(details.error));
         QCOMPARE(readBytes(m_file), QByteArray("precious"));
-        QCOMPARE(entries(planted + QStringLiteral("/info")), QStringList());
+        QCOMPARE(entries(m_trash + QStringLiteral("/info")), QStringList());
         return;
     }
-    const QString folder = m_top + u'/' + trash.arg(m_uid);
+    const QString folder = m_top + u'/' + trash.arg(::geteuid());
     QVERIFY2(code == RecycleOk, qPrintable(details.error));
-    QVERIFY(!QFileInfo::exists(m_file));
     QCOMPARE(details.pathInTrash, folder + QStringLiteral("/files/my bookmarks.html"));
     QCOMPARE(readBytes(details.pathInTrash), QByteArray("precious"));
-    QCOMPARE(QFileInfo(folder).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser
-                                                 | QFile::WriteUser | QFile::ExeUser), QFile::Permissions());
-    const QString record = QString::fromUtf8(readBytes(folder + QStringLiteral("/info/my bookmarks.html.trashinfo")));
+    QVERIFY(!QFileInfo::exists(m_file));
+    struct stat st {};
+    QVERIFY(::stat(QFile::encodeName(folder).constData(), &st) == 0 && (st.st_mode & 077) == 0);
     QCOMPARE(details.infoPath, folder + QStringLiteral("/info/my bookmarks.html.trashinfo"));
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\[Trash Info\\]\nPath=%1\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$")
-                                    .arg(QRegularExpression::escape(QString::fromLatin1(QFile::encodeName(m_file).toPercentEncoding("/")))))
-                 .match(record).hasMatch(), qPrintable(record));
+    const QString record = QString::fromUtf8(readBytes(details.infoPath));
+    const QString form = QStringLiteral("^\\[Trash Info\\]\nPath=%1\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$");
+    QVERIFY2(QRegularExpression(form.arg(QRegularExpression::escape(QUrl::toPercentEncoding(m_file, "/")))).match(record).hasMatch(),
+             qPrintable(record));
 }
 
 void TestTrust::trashNamesAndPutBackNeverReplace()
 {
     // A stray file without its record, and a record without its file, keep their names.
-    const QString trash = m_top + QStringLiteral("/.Trash-") + m_uid;
-    QVERIFY(QDir().mkpath(trash + QStringLiteral("/files")) && QDir().mkpath(trash + QStringLiteral("/info")));
-    ::chmod(QFile::encodeName(trash).constData(), 0700);
-    writeBytes(trash + QStringLiteral("/files/my bookmarks.html"), "stray");
-    writeBytes(trash + QStringLiteral("/info/my bookmarks.html.2.trashinfo"), "orphan");
+    QVERIFY(makeFolder(m_trash, 0700) && QDir().mkpath(m_trash + QStringLiteral("/files")) && QDir().mkpath(m_trash + QStringLiteral("/info")));
+    writeBytes(m_trash + QStringLiteral("/files/my bookmarks.html"), "stray");
+    writeBytes(m_trash + QStringLiteral("/info/my bookmarks.html.2.trashinfo"), "orphan");
     RecycleDetails details;
     QCOMPARE(RecycleFile(m_file, false, nullptr, &details), qint32(RecycleOk));
-    QCOMPARE(details.pathInTrash, trash + QStringLiteral("/files/my bookmarks.html.3"));
-    QCOMPARE(readBytes(trash + QStringLiteral("/files/my bookmarks.html")), QByteArray("stray"));
+    QCOMPARE(details.pathInTrash, m_trash + QStringLiteral("/files/my bookmarks.html.3"));
+    QCOMPARE(readBytes(m_trash + QStringLiteral("/files/my bookmarks.html")), QByteArray("stray"));
 
     writeBytes(m_file, "newer");
     QString error;
-    QVERIFY(!PutBack(details, m_file, error));
-    QVERIFY2(error.contains(QStringLiteral("could not be put back")), qPrintable(error));
+    QVERIFY(!PutBack(details, m_file, error) && error.contains(QStringLiteral("could not be put back")));
     QCOMPARE(readBytes(m_file), QByteArray("newer"));
     QVERIFY(QFile::remove(m_file));
     QVERIFY2(PutBack(details, m_file, error), qPrintable(error));
@@ -175,6 +181,7 @@ void TestTrust::lockOfAKilledWriterIsFree()
     int ready[2];
     QCOMPARE(::pipe(ready), 0);
     const pid_t holder = ::fork();
+    QVERIFY(holder >= 0);
     if (holder == 0) {
         BookmarkLock held(m_file);
         const char byte = held.tryLock(0) ? 'y' : 'n';
@@ -183,13 +190,16 @@ void TestTrust::lockOfAKilledWriterIsFree()
             ::pause();
     }
     char byte = 0;
-    QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
-    QCOMPARE(byte, 'y');
+    const bool held = ::read(ready[0], &byte, 1) == 1 && byte == 'y';
     BookmarkLock lock(m_file);
-    QVERIFY(!lock.tryLock(50));
-    QVERIFY2(lock.errorString().contains(QStringLiteral("another addition")), qPrintable(lock.errorString()));
-    ::kill(holder, SIGKILL);
+    const bool waited = !lock.tryLock(50);
+    const QString busy = lock.errorString();
+    ::kill(holder, SIGKILL); // before any check can end this test and leave it running
     ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    QVERIFY(held && waited);
+    QVERIFY2(busy.contains(QStringLiteral("another addition")), qPrintable(busy));
     QVERIFY(QFileInfo::exists(BookmarkLock::lockFileName(m_file))); // left behind, as by a killed writer
     QVERIFY2(lock.tryLock(0), qPrintable(lock.errorString()));
     lock.unlock();
@@ -207,6 +217,27 @@ void TestTrust::recoveryLeavesAPlantedLink()
     QVERIFY2(result.error.message().contains(QStringLiteral("symbolic link")), qPrintable(result.error.message()));
     QVERIFY(!QFileInfo::exists(m_file) && QFileInfo(m_file + QStringLiteral(".tmp")).isSymLink());
     QCOMPARE(readBytes(theirs), QByteArray("<DL><p>\n</DL>\n"));
+}
+
+void TestTrust::messages_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+    const QString p = QStringLiteral("/m/b.html");
+    QTest::newRow("read-only file system") << FileError::io(QStringLiteral("write"), p, EROFS).message()
+        << "Could not write \"/m/b.html\": it is on a read-only file system; copy it to a writable place, or mount "
+           "that file system for writing.";
+    QTest::newRow("system reason gains its stop") << FileError::io(QStringLiteral("open"), p, EACCES).messageForUser()
+        << "Could not open \"/m/b.html\": Permission denied.\nThe bookmark file was left unchanged.";
+    QTest::newRow("our reason keeps its one stop") << FileError::trash(p, QStringLiteral("it is gone.")).message()
+        << "Could not move \"/m/b.html\" to the trash: it is gone.";
+}
+
+void TestTrust::messages()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    QCOMPARE(message, expected);
 }
 
 LINKCRATE_TEST_MAIN(TestTrust, QCoreApplication)

@@ -81,7 +81,10 @@ BookmarkLock::Attempt BookmarkLock::attempt()
             if (there.st_uid != ::geteuid())
                 return refuse(QStringLiteral("belongs to another user"));
         }
-        m_error = QStringLiteral("the lock file \"%1\" cannot be created: %2.").arg(m_path, FileError::systemReason(openError));
+        // Nothing can be added on a read-only file system: say that of the bookmark file.
+        m_error = openError == EROFS ? FileError::systemReason(EROFS) + u'.'
+                                     : QStringLiteral("the lock file \"%1\" cannot be created: %2.")
+                                           .arg(m_path, FileError::systemReason(openError));
         return Attempt::Failed;
     }
     struct stat locked {};
