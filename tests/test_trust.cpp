@@ -155,6 +155,7 @@ void TestTrust::lockPathInTheWay_data()
     QTest::newRow("folder") << "folder";
     QTest::newRow("dangling link") << "link";
     QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("another user's file") << "foreign";
 }
 
 void TestTrust::lockPathInTheWay()
@@ -162,9 +163,15 @@ void TestTrust::lockPathInTheWay()
     QFETCH(QString, kind);
     const QString lockPath = BookmarkLock::lockFileName(m_file);
     const QByteArray name = QFile::encodeName(lockPath);
-    QVERIFY(kind == QLatin1String("folder") ? QDir().mkdir(lockPath)
-            : kind == QLatin1String("link") ? QFile::link(QStringLiteral("gone"), lockPath)
-                                             : ::mkfifo(name.constData(), 0600) == 0);
+    if (kind == QLatin1String("foreign")) {
+        writeBytes(lockPath, "");
+        if (::chown(name.constData(), 65534, 65534) != 0)
+            QSKIP("planting a file owned by another user needs root");
+    } else {
+        QVERIFY(kind == QLatin1String("folder") ? QDir().mkdir(lockPath)
+                : kind == QLatin1String("link") ? QFile::link(QStringLiteral("gone"), lockPath)
+                                                 : ::mkfifo(name.constData(), 0600) == 0);
+    }
     BookmarkLock lock(m_file);
     QElapsedTimer timer;
     timer.start();
