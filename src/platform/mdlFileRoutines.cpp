@@ -190,8 +190,10 @@ bool mountTrash(Trash &trash, const QString &top, QString &why)
     if (shared.valid() && ::fstat(shared.get(), &st) == 0 && (st.st_mode & S_ISVTX)) {
         trash.path = top + QStringLiteral("/.Trash/") + QString::fromLatin1(uid);
         Fd folder = openFolder(shared.get(), uid, true, sub);
-        if (folder.valid() && openTrash(trash, std::move(folder), true, why))
+        QString unusable; // then the per-user folder is tried
+        if (folder.valid() && openTrash(trash, std::move(folder), true, unusable))
             return true;
+        sub.clear();
     }
     trash.path = top + QStringLiteral("/.Trash-") + QString::fromLatin1(uid);
     Fd folder = openFolder(topFd.get(), QByteArrayLiteral(".Trash-") + uid, true, sub);
