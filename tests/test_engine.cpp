@@ -313,7 +313,7 @@ void TestEngine::failuresLeaveTheFileAlone_data()
                                                          << "changed since it was read";
     QTest::newRow("file deleted") << "deleted" << int(FileError::Kind::Io) << "Could not open";
     QTest::newRow("folder number out of range") << "bad-index" << int(FileError::Kind::Changed) << "no folder";
-    QTest::newRow("made read-only by its owner") << "read-only" << int(FileError::Kind::Unusable) << "is read-only";
+    QTest::newRow("made read-only by its owner") << "read-only" << int(FileError::Kind::ReadOnly) << "is read-only";
 }
 
 void TestEngine::failuresLeaveTheFileAlone()

@@ -122,7 +122,7 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
     const QString &BookmarkFile = catalogue.fileName();
     const QString target = rewriteTarget(BookmarkFile);
     if (target.isEmpty())
-        return FileError::io(QStringLiteral("open"), BookmarkFile, FileAccess::systemReason(ENOENT));
+        return FileError::io(QStringLiteral("open"), BookmarkFile, FileError::systemReason(ENOENT));
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
 

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +17,23 @@ bool entryExists(const QString &path)
 {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Only a file that an addition of ours could have written may take the bookmark
+// file's place: anyone who can write in the folder can plant a link there (which
+// would make its target the bookmark file, to be rewritten at the next addition)
+// or a file of their own. Empty when `st` is such a file.
+QString notOurs(const struct stat &st)
+{
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("it is not a regular file");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("it belongs to another user");
+    if (st.st_nlink != 1)
+        return QStringLiteral("it has other names (hard links)");
+    return {};
 }
 
 } // namespace
@@ -57,10 +73,18 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
         return result;
 
     const QByteArray tmpName = QFile::encodeName(tmp);
+    struct stat found {};
+    if (::lstat(tmpName.constData(), &found) != 0)
+        return result;
+    if (const QString why = notOurs(found); !why.isEmpty()) {
+        result.error = FileError::io(QStringLiteral("use"), tmp,
+                                     why + QStringLiteral(", not a copy that Linkcrate wrote, so it was left as it is. "
+                                                          "Remove it or move it away"));
+        return result;
+    }
     if (entryExists(target)) {
         if (::unlink(tmpName.constData()) != 0 && errno != ENOENT) {
-            result.error = FileError::io(QStringLiteral("remove the interrupted copy"), tmp,
-                                         QString::fromLocal8Bit(std::strerror(errno)));
+            result.error = FileError::io(QStringLiteral("remove the interrupted copy"), tmp, errno);
             return result;
         }
         result.outcome = Outcome::RemovedLeftover;
@@ -73,8 +97,16 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
         result.error = error;
         return result;
     }
+    // The copy checked must be the one that takes the file's place.
+    struct stat checked {};
+    if (::lstat(tmpName.constData(), &checked) != 0 || checked.st_dev != found.st_dev || checked.st_ino != found.st_ino
+        || !notOurs(checked).isEmpty()) {
+        result.error = FileError::io(QStringLiteral("put in place"), tmp,
+                                     QStringLiteral("it was replaced while it was being checked"));
+        return result;
+    }
     if (std::rename(tmpName.constData(), QFile::encodeName(target).constData()) != 0) {
-        result.error = FileError::io(QStringLiteral("put in place"), tmp, QString::fromLocal8Bit(std::strerror(errno)));
+        result.error = FileError::io(QStringLiteral("put in place"), tmp, errno);
         return result;
     }
     result.outcome = Outcome::Restored;

@@ -24,7 +24,7 @@ bool FileIdentity::read(const QString &path, FileIdentity &identity, QString &re
 {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        reason = FileAccess::systemReason(errno);
+        reason = FileError::systemReason(errno);
         return false;
     }
     identity = of(st);
@@ -32,11 +32,6 @@ bool FileIdentity::read(const QString &path, FileIdentity &identity, QString &re
 }
 
 namespace FileAccess {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 namespace {
 
@@ -62,14 +57,14 @@ FileError openForReading(const QString &path, QFile &file, FileIdentity &identit
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        return FileError::io(QStringLiteral("open"), path, systemReason(error));
+        return FileError::io(QStringLiteral("open"), path, FileError::systemReason(error));
     }
     // It may have been replaced between the two looks.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = errno;
         ::close(fd);
         if (S_ISREG(st.st_mode) || st.st_mode == 0)
-            return FileError::io(QStringLiteral("open"), path, systemReason(error));
+            return FileError::io(QStringLiteral("open"), path, FileError::systemReason(error));
         return FileError::unusable(path, QStringLiteral("is %1, not a bookmark file.").arg(whatItIs(st.st_mode)));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

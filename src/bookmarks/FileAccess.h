@@ -34,7 +34,5 @@ namespace FileAccess {
 // named pipe, a device or a socket is refused at once: none is a bookmark file,
 // and reading some of them never ends.
 [[nodiscard]] FileError openForReading(const QString &path, QFile &file, FileIdentity &identity);
-// The reason of an errno, as a sentence's end.
-QString systemReason(int error);
 
 } // namespace FileAccess

@@ -14,6 +14,7 @@ struct FileError
         Changed,     // the file is not the one the folders were read from
         Trash,       // the old version could not be put in the trash
         Unusable,    // not a file Linkcrate can work on: the reason says why
+        ReadOnly,    // the file's owner made it read-only
     };
 
     Kind kind = Kind::None;
@@ -25,14 +26,22 @@ struct FileError
     bool fileUnchanged = true;
 
     [[nodiscard]] bool failed() const { return kind != Kind::None; }
+    // One or more whole sentences, each ending with its full stop.
     [[nodiscard]] QString message() const;
-    // The message, followed by the reassurance that nothing was changed when true.
+    // The text the window and the command line show: the message, followed by the
+    // reassurance that nothing was changed when true.
     [[nodiscard]] QString messageForUser() const;
 
     static FileError io(const QString &action, const QString &path, const QString &reason);
+    // The same, with the reason taken from an errno value.
+    static FileError io(const QString &action, const QString &path, int systemError);
     static FileError incomplete(const QString &path);
     static FileError changed(const QString &path, const QString &reason);
     static FileError trash(const QString &path, const QString &reason);
     // "\"PATH\" " followed by `reason`, a sentence that says what the file is.
     static FileError unusable(const QString &path, const QString &reason);
+    static FileError readOnly(const QString &path);
+
+    // The system's reason for an errno value, in words a user can act on.
+    static QString systemReason(int systemError);
 };

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using FileAccess::systemReason;
+
 
 namespace {
 
@@ -26,10 +26,9 @@ FileError writableProblem(const QString &target, const FileIdentity &original)
 {
     const QByteArray name = QFile::encodeName(target);
     if (::access(name.constData(), W_OK) != 0 && errno == EROFS)
-        return FileError::unusable(target, QStringLiteral("is on a read-only file system: nothing can be added to it."));
+        return FileError::io(QStringLiteral("add to"), target, FileError::systemReason(EROFS));
     if ((original.mode & 0222) == 0 || (::geteuid() != 0 && ::access(name.constData(), W_OK) != 0))
-        return FileError::unusable(target, QStringLiteral("is read-only: Linkcrate does not replace a file that is "
-                                                          "not writable. Make it writable to add bookmarks to it."));
+        return FileError::readOnly(target);
     return {};
 }
 
@@ -66,18 +65,18 @@ FileError FileReplacement::begin(const FileIdentity &original)
         if (openError != EEXIST || ::lstat(name.constData(), &st) != 0 || S_ISDIR(st.st_mode))
             return FileError::io(QStringLiteral("create the temporary file"), m_tmp,
                                  openError == EEXIST ? QStringLiteral("a folder of that name is in the way.")
-                                                     : systemReason(openError));
+                                                     : FileError::systemReason(openError));
         if (::unlink(name.constData()) != 0)
-            return FileError::io(QStringLiteral("replace the old temporary file"), m_tmp, systemReason(errno));
+            return FileError::io(QStringLiteral("replace the old temporary file"), m_tmp, FileError::systemReason(errno));
     }
     if (fd < 0)
-        return FileError::io(QStringLiteral("create the temporary file"), m_tmp, systemReason(EEXIST));
+        return FileError::io(QStringLiteral("create the temporary file"), m_tmp, FileError::systemReason(EEXIST));
     m_created = true;
     // The old file's permissions exactly, whatever the umask.
     if (::fchmod(fd, original.mode & 07777) != 0) {
         const int error = errno;
         ::close(fd);
-        return FileError::io(QStringLiteral("set the permissions of"), m_tmp, systemReason(error));
+        return FileError::io(QStringLiteral("set the permissions of"), m_tmp, FileError::systemReason(error));
     }
     if (!m_out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -90,7 +89,7 @@ FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &wr
 {
     // The new version must be on the disk before the old one leaves its place.
     if (!m_out.flush() || ::fsync(m_out.handle()) != 0)
-        return FileError::io(QStringLiteral("flush"), m_tmp, systemReason(errno));
+        return FileError::io(QStringLiteral("flush"), m_tmp, FileError::systemReason(errno));
     m_out.close();
     if (m_out.error() != QFileDevice::NoError)
         return FileError::io(QStringLiteral("close"), m_tmp, m_out.errorString());
@@ -107,7 +106,7 @@ FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &wr
 
     const QByteArray tmpName = QFile::encodeName(m_tmp);
     if (::rename(tmpName.constData(), QFile::encodeName(m_target).constData()) != 0) {
-        const QString renameError = systemReason(errno);
+        const QString renameError = FileError::systemReason(errno);
         QString putBackError;
         if (mdlFileRoutines::PutBack(trashed, m_target, putBackError))
             return FileError::io(QStringLiteral("replace"), m_target, renameError);

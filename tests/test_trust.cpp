@@ -1,0 +1,251 @@
+#include "TestSupport.h"
+
+#include "bookmarks/BookmarkLock.h"
+#include "bookmarks/BookmarkRecovery.h"
+#include "bookmarks/FileError.h"
+#include "platform/mdlFileRoutines.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace mdlFileRoutines;
+
+namespace {
+
+bool makeFolder(const QString &path, mode_t mode)
+{
+    return QDir().mkpath(path) && ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+} // namespace
+
+class TestTrust : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { setTopFolderForTests({}); }
+    void mountTrash_data();
+    void mountTrash();
+    void trashNamesAndPutBackNeverReplace();
+    void lockPathInTheWay_data();
+    void lockPathInTheWay();
+    void lockOfAKilledWriterIsFree();
+    void recoveryLeavesAPlantedLink();
+    void messages_data();
+    void messages();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_top, m_file, m_trash;
+};
+
+void TestTrust::init()
+{
+    // A shared mount: a top folder anyone may write in, sticky as /tmp is.
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_top = m_dir->filePath(QStringLiteral("mount"));
+    QVERIFY(makeFolder(m_top, 01777));
+    m_file = m_top + QStringLiteral("/my bookmarks.html");
+    writeBytes(m_file, "precious");
+    m_trash = m_top + QStringLiteral("/.Trash-") + QString::number(::geteuid());
+    setTopFolderForTests(m_top);
+}
+
+void TestTrust::mountTrash_data()
+{
+    QTest::addColumn<QString>("plant");
+    QTest::addColumn<QString>("trash"); // when refused, words of the reason
+    QTest::newRow("none yet: .Trash-uid made private") << "" << ".Trash-%1";
+    QTest::newRow("sticky .Trash: .Trash/uid") << "sticky" << ".Trash/%1";
+    QTest::newRow(".Trash not sticky: ignored") << "unsticky" << ".Trash-%1";
+    const QString unsafe = QStringLiteral("no trash that Linkcrate can use safely");
+    QTest::newRow(".Trash-uid writable by all: refused") << "0777" << unsafe;
+    QTest::newRow(".Trash-uid a link to another's folder: refused") << "link" << unsafe;
+    QTest::newRow(".Trash-uid of another user: refused") << "chown" << unsafe;
+    QTest::newRow("record cannot be written: file stays") << "full" << "record cannot be written";
+    QTest::newRow("trash on another file system: never copied") << "xdev" << "another file system";
+}
+
+void TestTrust::mountTrash()
+{
+    QFETCH(QString, plant);
+    QFETCH(QString, trash);
+    const QString theirs = m_dir->filePath(QStringLiteral("theirs"));
+    QVERIFY(QDir().mkdir(theirs));
+    if (plant.endsWith(QLatin1String("sticky")))
+        QVERIFY(makeFolder(m_top + QStringLiteral("/.Trash"), plant == QLatin1String("sticky") ? 01777 : 0777));
+    else if (plant == QLatin1String("link"))
+        QVERIFY(QFile::link(theirs, m_trash));
+    else if (plant == QLatin1String("0777"))
+        QVERIFY(makeFolder(m_trash, 0777));
+    else if (plant == QLatin1String("chown") && !(makeFolder(m_trash, 0700) && ::chown(QFile::encodeName(m_trash).constData(), 65534, 65534) == 0))
+        QSKIP("planting a folder owned by another user needs root");
+    QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/linkcrate-XXXXXX"));
+    if (plant == QLatin1String("xdev")) {
+        struct stat here {}, there {};
+        if (!otherFileSystem.isValid() || ::stat("/dev/shm", &there) != 0 || ::stat(QFile::encodeName(m_top).constData(), &here) != 0
+            || here.st_dev == there.st_dev)
+            QSKIP("needs /dev/shm on another file system than the temporary folder");
+        m_file = otherFileSystem.filePath(QStringLiteral("my bookmarks.html"));
+        writeBytes(m_file, "precious");
+    }
+    const struct rlimit unlimited {RLIM_INFINITY, RLIM_INFINITY}, tiny {8, RLIM_INFINITY};
+    if (plant == QLatin1String("full")) { // the record cannot be written whole, as on a full disk
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    RecycleDetails details;
+    const qint32 code = RecycleFile(m_file, false, nullptr, &details);
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+
+    QCOMPARE(entries(theirs), QStringList());
+    if (!trash.startsWith(QLatin1String(".Trash"))) {
+        QCOMPARE(code, qint32(RecycleFailed));
+        QVERIFY2(details.error.contains(trash), qPrintable(details.error));
+        QCOMPARE(readBytes(m_file), QByteArray("precious"));
+        QCOMPARE(entries(m_trash + QStringLiteral("/info")), QStringList());
+        return;
+    }
+    const QString folder = m_top + u'/' + trash.arg(::geteuid());
+    QVERIFY2(code == RecycleOk, qPrintable(details.error));
+    QCOMPARE(details.pathInTrash, folder + QStringLiteral("/files/my bookmarks.html"));
+    QCOMPARE(readBytes(details.pathInTrash), QByteArray("precious"));
+    QVERIFY(!QFileInfo::exists(m_file));
+    struct stat st {};
+    QVERIFY(::stat(QFile::encodeName(folder).constData(), &st) == 0 && (st.st_mode & 077) == 0);
+    QCOMPARE(details.infoPath, folder + QStringLiteral("/info/my bookmarks.html.trashinfo"));
+    const QString record = QString::fromUtf8(readBytes(details.infoPath));
+    const QString form = QStringLiteral("^\\[Trash Info\\]\nPath=%1\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$");
+    QVERIFY2(QRegularExpression(form.arg(QRegularExpression::escape(QUrl::toPercentEncoding(m_file, "/")))).match(record).hasMatch(),
+             qPrintable(record));
+}
+
+void TestTrust::trashNamesAndPutBackNeverReplace()
+{
+    // A stray file without its record, and a record without its file, keep their names.
+    QVERIFY(makeFolder(m_trash, 0700) && QDir().mkpath(m_trash + QStringLiteral("/files")) && QDir().mkpath(m_trash + QStringLiteral("/info")));
+    writeBytes(m_trash + QStringLiteral("/files/my bookmarks.html"), "stray");
+    writeBytes(m_trash + QStringLiteral("/info/my bookmarks.html.2.trashinfo"), "orphan");
+    RecycleDetails details;
+    QCOMPARE(RecycleFile(m_file, false, nullptr, &details), qint32(RecycleOk));
+    QCOMPARE(details.pathInTrash, m_trash + QStringLiteral("/files/my bookmarks.html.3"));
+    QCOMPARE(readBytes(m_trash + QStringLiteral("/files/my bookmarks.html")), QByteArray("stray"));
+
+    writeBytes(m_file, "newer");
+    QString error;
+    QVERIFY(!PutBack(details, m_file, error) && error.contains(QStringLiteral("could not be put back")));
+    QCOMPARE(readBytes(m_file), QByteArray("newer"));
+    QVERIFY(QFile::remove(m_file));
+    QVERIFY2(PutBack(details, m_file, error), qPrintable(error));
+    QCOMPARE(readBytes(m_file), QByteArray("precious"));
+    QVERIFY(!QFileInfo::exists(details.infoPath));
+}
+
+void TestTrust::lockPathInTheWay_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("dangling link") << "link";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("another user's file") << "foreign";
+}
+
+void TestTrust::lockPathInTheWay()
+{
+    QFETCH(QString, kind);
+    const QString lockPath = BookmarkLock::lockFileName(m_file);
+    const QByteArray name = QFile::encodeName(lockPath);
+    if (kind == QLatin1String("foreign")) {
+        writeBytes(lockPath, "");
+        if (::chown(name.constData(), 65534, 65534) != 0)
+            QSKIP("planting a file owned by another user needs root");
+    } else {
+        QVERIFY(kind == QLatin1String("folder") ? QDir().mkdir(lockPath)
+                : kind == QLatin1String("link") ? QFile::link(QStringLiteral("gone"), lockPath)
+                                                 : ::mkfifo(name.constData(), 0600) == 0);
+    }
+    BookmarkLock lock(m_file);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!lock.tryLock(20000));
+    QVERIFY(timer.elapsed() < 10000); // at once, not after the whole wait
+    QVERIFY2(lock.errorString().contains(lockPath) && lock.errorString().contains(QStringLiteral("remove it")),
+             qPrintable(lock.errorString()));
+    struct stat st {};
+    QCOMPARE(::lstat(name.constData(), &st), 0);
+}
+
+void TestTrust::lockOfAKilledWriterIsFree()
+{
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    QVERIFY(holder >= 0);
+    if (holder == 0) {
+        BookmarkLock held(m_file);
+        const char byte = held.tryLock(0) ? 'y' : 'n';
+        [[maybe_unused]] const ssize_t sent = ::write(ready[1], &byte, 1);
+        for (;;)
+            ::pause();
+    }
+    char byte = 0;
+    const bool held = ::read(ready[0], &byte, 1) == 1 && byte == 'y';
+    BookmarkLock lock(m_file);
+    const bool waited = !lock.tryLock(50);
+    const QString busy = lock.errorString();
+    ::kill(holder, SIGKILL); // before any check can end this test and leave it running
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    QVERIFY(held && waited);
+    QVERIFY2(busy.contains(QStringLiteral("another addition")), qPrintable(busy));
+    QVERIFY(QFileInfo::exists(BookmarkLock::lockFileName(m_file))); // left behind, as by a killed writer
+    QVERIFY2(lock.tryLock(0), qPrintable(lock.errorString()));
+    lock.unlock();
+    QVERIFY(!QFileInfo::exists(BookmarkLock::lockFileName(m_file)));
+}
+
+void TestTrust::recoveryLeavesAPlantedLink()
+{
+    // The bookmark file is missing, and a link to someone's complete file waits in its temporary's place.
+    const QString theirs = m_dir->filePath(QStringLiteral("theirs.html"));
+    writeBytes(theirs, "<DL><p>\n</DL>\n");
+    QVERIFY(QFile::remove(m_file) && QFile::link(theirs, m_file + QStringLiteral(".tmp")));
+    const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
+    QCOMPARE(int(result.outcome), int(BookmarkRecovery::Outcome::Nothing));
+    QVERIFY2(result.error.message().contains(QStringLiteral("symbolic link")), qPrintable(result.error.message()));
+    QVERIFY(!QFileInfo::exists(m_file) && QFileInfo(m_file + QStringLiteral(".tmp")).isSymLink());
+    QCOMPARE(readBytes(theirs), QByteArray("<DL><p>\n</DL>\n"));
+}
+
+void TestTrust::messages_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+    const QString p = QStringLiteral("/m/b.html");
+    QTest::newRow("read-only file system") << FileError::io(QStringLiteral("write"), p, EROFS).message()
+        << "Could not write \"/m/b.html\": it is on a read-only file system; copy it to a writable place, or mount "
+           "that file system for writing.";
+    QTest::newRow("system reason gains its stop") << FileError::io(QStringLiteral("open"), p, EACCES).messageForUser()
+        << "Could not open \"/m/b.html\": Permission denied.\nThe bookmark file was left unchanged.";
+    QTest::newRow("our reason keeps its one stop") << FileError::trash(p, QStringLiteral("it is gone.")).message()
+        << "Could not move \"/m/b.html\" to the trash: it is gone.";
+}
+
+void TestTrust::messages()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    QCOMPARE(message, expected);
+}
+
+LINKCRATE_TEST_MAIN(TestTrust, QCoreApplication)
+#include "test_trust.moc"
