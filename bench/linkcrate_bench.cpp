@@ -228,7 +228,7 @@ class NoPrompts : public UserPrompts
 public:
     void message(const QString &, Icon) override {}
     bool confirm(const QString &) override { return false; }
-    std::optional<QString> chooseBookmarkFile() override { return std::nullopt; }
+    std::optional<QString> chooseBookmarkFile(const QString &) override { return std::nullopt; }
 };
 
 double floorRead(const QString &path)

@@ -3,7 +3,6 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "platform/mdlFileRoutines.h"
-#include "FakePrompts.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -32,7 +31,6 @@ private Q_SLOTS:
     void symbolicLinkStaysALink();
     void permissionsAreKept();
     void temporaryLinkIsNotWrittenThrough();
-    void recycleFileAsksWhenToldTo();
     void keepAliveIsCalledOnLongFiles();
 
 private:
@@ -351,24 +349,6 @@ void TestInsertion::temporaryLinkIsNotWrittenThrough()
     QCOMPARE(readBytes(elsewhere), QByteArray("precious"));
     QCOMPARE(readBytes(path), readBytes(fixture(QStringLiteral("chrome.other.expected.html"))));
     QCOMPARE(entries(m_dir->path()), (QStringList{"bookmarks.html", "elsewhere.txt"}));
-}
-
-void TestInsertion::recycleFileAsksWhenToldTo()
-{
-    const QString path = m_dir->filePath(QStringLiteral("old.html"));
-    writeBytes(path, "old");
-    FakePrompts prompts;
-    prompts.confirmAnswer = false;
-    QCOMPARE(mdlFileRoutines::RecycleFile(path, true, &prompts), mdlFileRoutines::RecycleDeclined);
-    QCOMPARE(prompts.questions.size(), 1);
-    QVERIFY(QFile::exists(path));
-    prompts.confirmAnswer = true;
-    QCOMPARE(mdlFileRoutines::RecycleFile(path, true, &prompts), mdlFileRoutines::RecycleOk);
-    QVERIFY(!QFile::exists(path));
-    writeBytes(path, "again");
-    QCOMPARE(mdlFileRoutines::RecycleFile(path, false, &prompts), mdlFileRoutines::RecycleOk);
-    QCOMPARE(prompts.questions.size(), 2);
-    QCOMPARE(entries(trashDir() + QStringLiteral("/files")).size(), 2);
 }
 
 void TestInsertion::keepAliveIsCalledOnLongFiles()

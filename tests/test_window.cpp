@@ -2,6 +2,7 @@
 
 #include "FakePrompts.h"
 #include "platform/Settings.h"
+#include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
 #include "ui/frmMain.h"
 
@@ -11,11 +12,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
 
-const QString Refused = QStringLiteral("You can't use these characters:\r\n\\ / : * ? \" < > | &");
+const QString Example = QStringLiteral(LINKCRATE_EXAMPLES "/bookmarks.html");
 
 // The tree as a person reads it: indented texts in the order shown.
 QStringList shownTree(const QTreeWidget *tree)
@@ -37,6 +39,23 @@ QTreeWidgetItem *findShown(QTreeWidget *tree, const QString &text)
     return found.isEmpty() ? nullptr : found.first();
 }
 
+// A bookmark file of empty folders in the order given, "a/b" right after "a".
+QByteArray foldersFile(const QStringList &paths)
+{
+    QByteArray html = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n<DL><p>\n";
+    QStringList open;
+    for (const QString &path : paths) {
+        const QStringList names = path.split(u'/');
+        while (!open.isEmpty() && open != names.mid(0, open.size()))
+            open.removeLast(), html += "</DL><p>\n";
+        html += "<DT><H3>" + names.last().toUtf8() + "</H3>\n<DL><p>\n";
+        open = names;
+    }
+    for (qsizetype i = 0; i <= open.size(); ++i)
+        html += "</DL><p>\n";
+    return html;
+}
+
 } // namespace
 
 class TestWindow : public QObject
@@ -47,32 +66,39 @@ private Q_SLOTS:
     void cleanup();
 
     void firstRunAsksAndRemembers();
-    void secondRunGoesStraightToTheWindow();
     void rememberedFileGoneAsksAgain();
     void rememberedFileUnreadableAsksAgain();
     void interruptedAdditionIsCompletedAtStart();
     void cancelEndsWithoutWindow();
-    void treeShowsTheFoldersSorted();
+    void treeShowsTheFoldersAsPeopleRead();
     void nodesAddedLaterTakeTheirPlace();
 
     void addFromTheKeyboard_data();
     void addFromTheKeyboard();
-    void folderChosenWithTheKeyboard();
-    void addIntoOneOfTwoSameNamedFolders();
+    void filterFindsAFolder_data();
+    void filterFindsAFolder();
+    void lastFolderAndPlaceAtNextStart_data();
+    void lastFolderAndPlaceAtNextStart();
+    void ctrlOChoosesAnotherFile_data();
+    void ctrlOChoosesAnotherFile();
+    void fileChangedByAnotherProgram();
+    void fileWatchedAndReadAgain();
     void refusedEntries_data();
     void refusedEntries();
     void noFolderSelected();
     void failingInsertionKeepsTheEntry();
-    void fileChangedByAnotherProgram();
 
-    void layoutFollowsTheWindow();
+    void layoutGrowsAndNothingClips_data();
+    void layoutGrowsAndNothingClips();
     void focusSelectsTheWholeField();
 
 private:
     // Starts the window on a copy of `source`, as a second run would.
-    void start(const QString &source = QStringLiteral(LINKCRATE_EXAMPLES "/bookmarks.html"));
+    void start(const QByteArray &contents = readBytes(Example));
+    void restart();
     void select(const QString &shownText);
     void pressAltA();
+    void typeEntry(const QString &text, const QString &url);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Settings> m_settings;
@@ -98,10 +124,16 @@ void TestWindow::cleanup()
     m_dir.reset();
 }
 
-void TestWindow::start(const QString &source)
+void TestWindow::start(const QByteArray &contents)
 {
-    writeBytes(m_file, readBytes(source));
+    writeBytes(m_file, contents);
     m_settings->setBookmarks(m_file);
+    restart();
+}
+
+void TestWindow::restart()
+{
+    m_window = std::make_unique<frmMain>(*m_settings, m_prompts);
     QVERIFY(m_window->Form_Load());
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -111,8 +143,6 @@ void TestWindow::select(const QString &shownText)
 {
     QTreeWidgetItem *item = findShown(m_window->Tree, shownText);
     QVERIFY2(item, qPrintable(shownText));
-    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
-        p->setExpanded(true);
     m_window->Tree->scrollToItem(item);
     const QRect rect = m_window->Tree->visualItemRect(item);
     QTest::mouseClick(m_window->Tree->viewport(), Qt::LeftButton, {}, rect.center());
@@ -127,45 +157,43 @@ void TestWindow::pressAltA()
     QTRY_VERIFY(!m_window->cmdAdd->isDown());
 }
 
+void TestWindow::typeEntry(const QString &text, const QString &url)
+{
+    m_window->txtText->setText(text);
+    m_window->txtUrl->setText(url);
+}
+
 void TestWindow::firstRunAsksAndRemembers()
 {
-    writeBytes(m_file, readBytes(QStringLiteral(LINKCRATE_EXAMPLES "/bookmarks.html")));
+    writeBytes(m_file, readBytes(Example));
     m_prompts.fileChoices = {m_file};
     QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.fileDialogs, 1);
-    QCOMPARE(m_settings->bookmarks(), m_file);
+    QCOMPARE(m_prompts.dialogFolders, QStringList{QString()});
     QCOMPARE(Settings(m_settings->fileName()).bookmarks(), m_file);
     QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->Tree->topLevelItemCount(), 1);
     QTreeWidgetItem *root = m_window->Tree->topLevelItem(0);
     QCOMPARE(root->text(0), QStringLiteral("Bookmarks"));
     QVERIFY(root->isExpanded());
-    QVERIFY(root->isSelected());
     QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(QStringLiteral("D-1")));
     QCOMPARE(root->childCount(), 3);
     QVERIFY(m_prompts.messages.isEmpty());
 }
 
-void TestWindow::secondRunGoesStraightToTheWindow()
-{
-    start();
-    QCOMPARE(m_prompts.fileDialogs, 0);
-    QCOMPARE(m_window->BookmarkFile, m_file);
-    QCOMPARE(m_window->catalogue.FolderCount, 7);
-}
-
 void TestWindow::rememberedFileGoneAsksAgain()
 {
-    m_settings->setBookmarks(m_dir->filePath(QStringLiteral("moved-away.html")));
+    // Said before the dialog, which starts in the folder where the file was.
+    const QString gone = m_dir->filePath(QStringLiteral("moved-away.html"));
+    m_settings->setBookmarks(gone);
     const QString other = m_dir->filePath(QStringLiteral("new-place.html"));
     writeBytes(other, readBytes(fixture(QStringLiteral("chrome.html"))));
     m_prompts.fileChoices = {other};
     QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.fileDialogs, 1);
+    QCOMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_prompts.messages[0].text, "\"" + gone + "\" was not found. Choose the bookmark file.");
+    QCOMPARE(m_prompts.dialogFolders, QStringList{m_dir->path()});
     QCOMPARE(m_settings->bookmarks(), other);
     QVERIFY(findShown(m_window->Tree, QStringLiteral("Bookmarks bar")));
 }
-
 void TestWindow::rememberedFileUnreadableAsksAgain()
 {
     writeBytes(m_file, "<DL><p>\n<DT><H3>Half a file</H3>\n<DL><p>\n");
@@ -177,7 +205,7 @@ void TestWindow::rememberedFileUnreadableAsksAgain()
     QCOMPARE(m_prompts.messages.size(), 1);
     QVERIFY(m_prompts.messages[0].text.contains(m_file));
     QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("not a complete bookmark file")));
-    QCOMPARE(m_prompts.fileDialogs, 1);
+    QCOMPARE(m_prompts.dialogFolders.size(), 1);
     QCOMPARE(m_settings->bookmarks(), good);
 }
 
@@ -187,7 +215,7 @@ void TestWindow::interruptedAdditionIsCompletedAtStart()
     writeBytes(m_file + QStringLiteral(".tmp"), readBytes(fixture(QStringLiteral("chrome.html"))));
     m_settings->setBookmarks(m_file);
     QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.fileDialogs, 0);
+    QVERIFY(m_prompts.dialogFolders.isEmpty());
     QCOMPARE(m_prompts.messages.size(), 1);
     QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("has been put in place")));
     QCOMPARE(int(m_prompts.messages[0].icon), int(UserPrompts::Icon::Information));
@@ -202,20 +230,22 @@ void TestWindow::cancelEndsWithoutWindow()
     QVERIFY(!m_window->Form_Load());
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_settings->bookmarks(), m_dir->filePath(QStringLiteral("gone.html")));
-    QVERIFY(m_prompts.messages.isEmpty());
+    QCOMPARE(m_prompts.messages.size(), 1); // that it was not found
 }
 
-void TestWindow::treeShowsTheFoldersSorted()
+void TestWindow::treeShowsTheFoldersAsPeopleRead()
 {
-    start(fixture(QStringLiteral("chrome.html")));
-    // "news" and "News" both shown; alphabetical ignoring case; nested folders collapsed.
-    QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  Bookmarks bar", "    News", "    news",
-                                                     "  Other bookmarks"}));
-    QVERIFY(!findShown(m_window->Tree, QStringLiteral("Bookmarks bar"))->isExpanded());
-    QCOMPARE(FolderTree::key(findShown(m_window->Tree, QStringLiteral("News"))), QStringLiteral("D2"));
-    QCOMPARE(FolderTree::key(findShown(m_window->Tree, QStringLiteral("news"))), QStringLiteral("D1"));
+    start(foldersFile({"zebra", "Folder 10", "news", "news/inner", "Ångström", "Folder 9", "News", ""}));
+    // Accents with their letters, numbers by value, equal names in file order.
+    QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9",
+                                                     "  Folder 10", "  news", "    inner", "  News", "  zebra"}));
+    QTreeWidgetItem *noName = findShown(m_window->Tree, QStringLiteral("(no name)"));
+    QVERIFY(noName->font(0).italic());
+    QVERIFY(!findShown(m_window->Tree, QStringLiteral("zebra"))->font(0).italic());
+    QCOMPARE(findShown(m_window->Tree, QStringLiteral("inner"))->toolTip(0), QStringLiteral("news/inner"));
+    select(QStringLiteral("inner"));
+    QCOMPARE(m_window->lblPath->text(), QStringLiteral("bookmarks.html: news/inner"));
     QVERIFY(!findShown(m_window->Tree, QStringLiteral("News"))->icon(0).isNull());
-    QVERIFY(!m_window->Tree->topLevelItem(0)->icon(0).isNull());
 }
 
 void TestWindow::nodesAddedLaterTakeTheirPlace()
@@ -242,15 +272,17 @@ void TestWindow::addFromTheKeyboard_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QByteArray>("line");
 
+    const QByteArray papers("<DT><H3 ADD_DATE=\"1700000000\">Papers</H3>\n        <DL><p>\n");
+    const QByteArray arxiv("<DT><A HREF=\"https://arxiv.org/\">Linkcrate test</A>\n");
     QTest::newRow("root, with Alt+A") << "Bookmarks" << "alt-a" << "https://www.kde.org/" << QByteArray("<DL><p>\n")
                                       << QByteArray("<DT><A HREF=\"https://www.kde.org/\">Linkcrate test</A>\n");
-    QTest::newRow("nested folder, with Enter, bare host")
+    QTest::newRow("nested folder, Enter in the field, bare host")
         << "Bread & Baking" << "enter" << "example.com"
         << QByteArray("<DT><H3 ADD_DATE=\"1700000000\">Bread &amp; Baking</H3>\n        <DL><p>\n")
         << QByteArray("<DT><A HREF=\"http://example.com\">Linkcrate test</A>\n");
-    QTest::newRow("empty folder, with a click") << "Papers" << "click" << "https://arxiv.org/"
-                                                << QByteArray("<DT><H3 ADD_DATE=\"1700000000\">Papers</H3>\n        <DL><p>\n")
-                                                << QByteArray("<DT><A HREF=\"https://arxiv.org/\">Linkcrate test</A>\n");
+    QTest::newRow("empty folder, with a click") << "Papers" << "click" << "https://arxiv.org/" << papers << arxiv;
+    QTest::newRow("Enter in the tree") << "Papers" << "tab enter" << "https://arxiv.org/" << papers << arxiv;
+    QTest::newRow("Enter on the button") << "Papers" << "tab tab enter" << "https://arxiv.org/" << papers << arxiv;
 }
 
 void TestWindow::addFromTheKeyboard()
@@ -272,10 +304,11 @@ void TestWindow::addFromTheKeyboard()
     QTest::keyClicks(m_window->txtUrl, typedUrl);
     if (press == QLatin1String("alt-a"))
         pressAltA();
-    else if (press == QLatin1String("enter"))
-        QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
-    else
+    else if (press == QLatin1String("click"))
         QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
+    else
+        for (const QString &key : press.split(u' '))
+            QTest::keyClick(QApplication::focusWidget(), key == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Return);
 
     QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.messages.value(0).text));
     QByteArray expected = before;
@@ -291,81 +324,95 @@ void TestWindow::addFromTheKeyboard()
     QVERIFY(m_window->isEnabled());
 }
 
-void TestWindow::folderChosenWithTheKeyboard()
+void TestWindow::filterFindsAFolder_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<int>("finalKey");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
+    QTest::newRow("name starting with the word first") << "pa" << 0 << int(Qt::Key_Return) << "Reading/Papers";
+    QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
+    QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading";
+}
+
+void TestWindow::filterFindsAFolder()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, downs);
+    QFETCH(int, finalKey);
+    QFETCH(QString, selected);
     start();
-    QWindow *window = m_window->windowHandle();
-    QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
-    QTest::keyClicks(m_window->txtText, QStringLiteral("Bread basics"));
-    QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
-    QTest::keyClicks(m_window->txtUrl, QStringLiteral("example.com/bread"));
-    QTest::keyClick(window, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->Tree);
-    QTest::keyClick(window, Qt::Key_Down);
-    QTest::keyClick(window, Qt::Key_Down);
-    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Cooking"));
-    pressAltA();
-    QVERIFY(readBytes(m_file).contains("Cooking</H3>\n    <DL><p>\n<DT><A HREF=\"http://example.com/bread\">Bread basics</A>\n"));
-    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Cooking"));
+    select(QStringLiteral("Reading"));
+    m_window->txtUrl->setFocus();
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), m_window->filter->field());
+    QTest::keyClicks(m_window->filter->field(), typed);
+    for (int i = 0; i < downs; ++i)
+        QTest::keyClick(m_window->filter->field(), Qt::Key_Down);
+    QTest::keyClick(m_window->filter->field(), Qt::Key(finalKey));
+    QVERIFY(!m_window->filter->isVisible());
+    QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), selected);
+    QCOMPARE(QApplication::focusWidget(), finalKey == Qt::Key_Escape ? m_window->txtUrl : m_window->txtText);
+    QVERIFY(m_prompts.messages.isEmpty()); // Enter in the filter never adds
 }
 
-void TestWindow::addIntoOneOfTwoSameNamedFolders()
+void TestWindow::lastFolderAndPlaceAtNextStart_data()
 {
-    const QString file = m_dir->filePath(QStringLiteral("twins.html"));
-    writeBytes(file, "<DL><p>\n<DT><H3>X</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n"
-                     "<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n");
-    start(file);
-    // The top-level B, not X's.
-    QTreeWidgetItem *root = m_window->Tree->topLevelItem(0);
-    QTreeWidgetItem *topB = root->child(0);
-    QCOMPARE(topB->text(0), QStringLiteral("B"));
-    m_window->Tree->setCurrentItem(topB);
-    m_window->txtText->setText(QStringLiteral("Top B"));
-    m_window->txtUrl->setText(QStringLiteral("https://b.example/"));
-    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
-    QCOMPARE(readBytes(m_file), QByteArray("<DL><p>\n<DT><H3>X</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n"
-                                           "<DT><H3>B</H3>\n<DL><p>\n<DT><A HREF=\"https://b.example/\">Top B</A>\n"
-                                           "</DL>\n</DL>\n"));
-    QCOMPARE(m_window->Tree->currentItem(), topB);
+    QTest::addColumn<QByteArray>("nextFile");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("second of two folders with one path") << foldersFile({"B", "X", "X/B", "B"}) << "D3";
+    QTest::newRow("folder gone: the root") << foldersFile({"B", "X"}) << "D-1";
 }
 
-void TestWindow::refusedEntries_data()
+void TestWindow::lastFolderAndPlaceAtNextStart()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QString>("focus");
+    QFETCH(QByteArray, nextFile);
+    QFETCH(QString, selected);
+    start(foldersFile({"B", "X", "X/B", "B"}));
+    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1)); // the second top-level B
+    m_window->resize(640, 480);
+    typeEntry(QStringLiteral("Name"), QStringLiteral("https://e.x/"));
+    QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!m_window->isVisible());
 
-    const int none = int(UserPrompts::Icon::None);
-    const int exclamation = int(UserPrompts::Icon::Exclamation);
-    QTest::newRow("ampersand, listed in the message") << "Tom & Jerry" << "https://e.x/" << Refused << none << "text";
-    QTest::newRow("refused character before blank") << "/" << "" << Refused << none << "text";
-    QTest::newRow("spaces only") << "    " << "https://e.x/" << "Name can't be empty !" << exclamation << "text";
-    QTest::newRow("both empty: only the name") << "" << "" << "Name can't be empty !" << exclamation << "text";
-    QTest::newRow("blank address") << "Name" << "   " << "URL can't be empty !" << exclamation << "url";
+    writeBytes(m_file, nextFile);
+    restart();
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(selected));
+    QVERIFY(m_window->Tree->viewport()->rect().contains(m_window->Tree->visualItemRect(m_window->Tree->currentItem())));
+    QCOMPARE(m_window->size(), QSize(640, 480));
 }
 
-void TestWindow::refusedEntries()
+void TestWindow::ctrlOChoosesAnotherFile_data()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, url);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    QFETCH(QString, focus);
+    QTest::addColumn<QByteArray>("other");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("another file") << foldersFile({"Elsewhere"}) << false << "Elsewhere";
+    QTest::newRow("cancelled") << QByteArray() << true << "Cooking";
+    QTest::newRow("unreadable: the file in use stays") << QByteArray("<DL><p>\n<DT><H3>Cut") << false << "Cooking";
+}
+
+void TestWindow::ctrlOChoosesAnotherFile()
+{
+    QFETCH(QByteArray, other);
+    QFETCH(bool, cancel);
+    QFETCH(QString, shown);
     start();
-    const QByteArray before = readBytes(m_file);
-    m_window->Tree->setFocus();
-    m_window->txtText->setText(text);
-    m_window->txtUrl->setText(url);
-    pressAltA();
-    QCOMPARE(m_prompts.messages.size(), 1);
-    QCOMPARE(m_prompts.messages[0].text, message);
-    QCOMPARE(int(m_prompts.messages[0].icon), icon);
-    QCOMPARE(QApplication::focusWidget(), focus == QLatin1String("url") ? m_window->txtUrl : m_window->txtText);
-    QCOMPARE(readBytes(m_file), before);
-    QCOMPARE(m_window->txtText->text(), text);
-    QCOMPARE(m_window->txtUrl->text(), url);
+    QDir().mkdir(m_dir->filePath(QStringLiteral("sub")));
+    const QString otherFile = m_dir->filePath(QStringLiteral("sub/other.html"));
+    writeBytes(otherFile, other);
+    m_prompts.fileChoices = {cancel ? std::nullopt : std::optional<QString>(otherFile)};
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_prompts.dialogFolders, QStringList{m_dir->path()});
+    QVERIFY(findShown(m_window->Tree, shown));
+    const QString inUse = shown == QLatin1String("Elsewhere") ? otherFile : m_file;
+    QCOMPARE(m_settings->bookmarks(), inUse);
+    QCOMPARE(m_window->BookmarkFile, inUse);
+    QCOMPARE(m_window->lblPath->toolTip(), inUse);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Linkcrate"));
 }
 
 void TestWindow::noFolderSelected()
@@ -430,38 +477,90 @@ void TestWindow::fileChangedByAnotherProgram()
     QVERIFY(readBytes(m_file).contains("Papers</H3>\n        <DL><p>\n<DT><A HREF=\"https://e.x/\">Name</A>\n"));
 }
 
-void TestWindow::layoutFollowsTheWindow()
+void TestWindow::fileWatchedAndReadAgain()
 {
+    // Another program rewrites the file, by replacing it, while the window is open.
+    start(foldersFile({"B", "X", "X/B", "B"}));
+    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
+    writeBytes(m_file + QStringLiteral(".new"), foldersFile({"A", "B", "X", "X/B", "B"}));
+    QCOMPARE(std::rename(qPrintable(m_file + QStringLiteral(".new")), qPrintable(m_file)), 0);
+    QTRY_VERIFY(findShown(m_window->Tree, QStringLiteral("A")));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(QStringLiteral("D4")));
+    // And again, in place: the watch follows the new file.
+    writeBytes(m_file, foldersFile({"C", "B", "X", "X/B", "B"}));
+    QTRY_VERIFY(findShown(m_window->Tree, QStringLiteral("C")));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(QStringLiteral("D4")));
+    QVERIFY(m_prompts.messages.isEmpty());
+}
+
+void TestWindow::refusedEntries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("focus");
+
+    const int exclamation = int(UserPrompts::Icon::Exclamation);
+    QTest::newRow("refused character, before blank") << "/" << "" << "You can't use these characters:\r\n"
+                                                    "\\ / : * ? \" < > | &" << int(UserPrompts::Icon::None) << "text";
+    QTest::newRow("both empty: only the name") << "" << "" << "Name can't be empty !" << exclamation << "text";
+    QTest::newRow("blank address") << "Name" << "   " << "URL can't be empty !" << exclamation << "url";
+}
+
+void TestWindow::refusedEntries()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, url);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    QFETCH(QString, focus);
+    start();
+    const QByteArray before = readBytes(m_file);
+    m_window->Tree->setFocus();
+    typeEntry(text, url);
+    pressAltA();
+    QCOMPARE(m_prompts.messages.size(), 1);
+    QCOMPARE(m_prompts.messages[0].text, message);
+    QCOMPARE(int(m_prompts.messages[0].icon), icon);
+    QCOMPARE(QApplication::focusWidget(), focus == QLatin1String("url") ? m_window->txtUrl : m_window->txtText);
+    QCOMPARE(readBytes(m_file), before);
+    QCOMPARE(m_window->txtText->text(), text);
+    QCOMPARE(m_window->txtUrl->text(), url);
+}
+
+void TestWindow::layoutGrowsAndNothingClips_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::newRow("the usual font") << 0;
+    QTest::newRow("a 15-point font") << 15;
+}
+
+void TestWindow::layoutGrowsAndNothingClips()
+{
+    QFETCH(int, points);
+    if (points > 0) {
+        QFont font = m_window->font();
+        font.setPointSize(points);
+        m_window->setFont(font);
+    }
     start();
     frmMain &w = *m_window;
-    const auto px = [&](int twips) { return w.twipsToPixelsX(twips); };
-    const auto py = [&](int twips) { return w.twipsToPixelsY(twips); };
-    const auto rectOf = [](QWidget *c) { return c->geometry(); };
+    for (QWidget *c : QList<QWidget *>{w.Label1, w.Label2, w.cmdAdd, w.txtText, w.txtUrl})
+        QVERIFY2(c->width() >= c->sizeHint().width() && c->height() >= c->sizeHint().height(), c->metaObject()->className());
+    QVERIFY(w.Label1->geometry().right() < w.txtText->x() && w.txtText->geometry().right() < w.cmdAdd->x());
+    QVERIFY(w.txtText->geometry().bottom() < w.txtUrl->y() && w.txtUrl->geometry().bottom() < w.Tree->y());
+    QVERIFY(w.lblPath->geometry().bottom() < w.height());
 
-    QCOMPARE(w.size(), QSize(px(4185), py(3225)));
-    QCOMPARE(rectOf(w.Label1), QRect(px(120), py(120), px(495), py(255)));
-    QCOMPARE(rectOf(w.txtText), QRect(px(720), py(120), px(2655), py(285)));
-    QCOMPARE(rectOf(w.Label2), QRect(px(120), py(480), px(495), py(255)));
-    QCOMPARE(rectOf(w.txtUrl), QRect(px(720), py(480), px(3375), py(285)));
-    QCOMPARE(rectOf(w.Tree), QRect(px(120), py(840), px(3975), py(2295)));
-    QCOMPARE(rectOf(w.cmdAdd), QRect(px(3480), py(120), px(615), py(255)));
-
-    // Wider and longer by 1000 twips: the button moves, the fields and the tree grow,
-    // and only the tree grows taller.
-    w.resize(px(5185), py(4225));
-    QCOMPARE(w.cmdAdd->x(), px(4480));
-    QCOMPARE(w.txtText->width(), px(3655));
-    QCOMPARE(w.txtUrl->width(), px(4375));
-    QCOMPARE(w.Tree->size(), QSize(px(4975), py(3295)));
-    QCOMPARE(w.txtText->height(), py(285));
-
-    // Narrower than the link-text field allows: it keeps its last width, the rest follow.
-    w.resize(px(1200), py(3225));
-    QCOMPARE(w.txtText->width(), px(3655));
-    QCOMPARE(w.cmdAdd->x(), px(495));
-    QCOMPARE(w.txtUrl->width(), px(390));
-    QCOMPARE(w.Tree->width(), px(990));
-    QVERIFY(m_prompts.messages.isEmpty());
+    // Wider and longer: the button moves, the fields and the tree grow, only the tree grows taller.
+    const QRect text = w.txtText->geometry(), url = w.txtUrl->geometry(), tree = w.Tree->geometry();
+    const QPoint button = w.cmdAdd->pos();
+    w.resize(w.width() + 100, w.height() + 50);
+    QCOMPARE(w.cmdAdd->pos(), button + QPoint(100, 0));
+    QCOMPARE(w.txtText->geometry(), text.adjusted(0, 0, 100, 0));
+    QCOMPARE(w.txtUrl->geometry(), url.adjusted(0, 0, 100, 0));
+    QCOMPARE(w.Tree->geometry(), tree.adjusted(0, 0, 100, 50));
+    QCOMPARE(w.cmdAdd->geometry().right(), w.txtUrl->geometry().right());
 }
 
 void TestWindow::focusSelectsTheWholeField()
@@ -488,6 +587,7 @@ void TestWindow::focusSelectsTheWholeField()
     m_window->txtUrl->setFocus();
     QCOMPARE(m_window->txtUrl->selectedText(), QStringLiteral("new"));
 }
+
 
 LINKCRATE_TEST_MAIN(TestWindow, QApplication)
 #include "test_window.moc"
