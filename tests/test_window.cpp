@@ -197,12 +197,12 @@ void TestWindow::startUp()
 
 void TestWindow::treeShowsTheFoldersAsPeopleRead()
 {
-    start(foldersFile({"zebra", "Folder 10", "news", "news/inner", "Ångström", "Folder 9", "News", ""}));
+    start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "Ångström", "Folder 9", ""}));
     // Accents with their letters, numbers by value, equal names in file order;
     // a node added later takes its place.
     m_window->Tree->addNode("D-1", "late", "Folder 95", 2);
     QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9", "  Folder 10",
-                                                     "  Folder 95", "  news", "    inner", "  News", "  zebra"}));
+                                                     "  Folder 95", "  News", "  news", "    inner", "  zebra"}));
     QVERIFY(findShown(m_window->Tree, "(no name)")->font(0).italic());
     QVERIFY(!findShown(m_window->Tree, "zebra")->font(0).italic());
     QCOMPARE(findShown(m_window->Tree, "inner")->toolTip(0), "news/inner");
@@ -277,7 +277,8 @@ void TestWindow::filterFindsAFolder_data()
     QTest::addColumn<QString>("selected");
 
     QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
-    QTest::newRow("name starting with the word first") << "pa" << 0 << int(Qt::Key_Return) << "Reading/Papers";
+    QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers";
+    QTest::newRow("shallower first") << "ing" << 1 << int(Qt::Key_Return) << "Reading";
     QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
     QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading";
 }
