@@ -459,7 +459,7 @@ QSize frmMain::naturalSize() const
     const Grown g = grownPlaces();
     const int width = g.fieldLeft + twipsToPixelsX(TextPlace.width + ButtonGap) + g.buttonWidth
         + twipsToPixelsX(RightMargin);
-    const int height = g.treeTop + twipsToPixelsY(TreePlace.height) + g.pathHeight + twipsToPixelsY(BottomMargin);
+    const int height = g.treeTop + twipsToPixelsY(TreePlace.height) + g.pathHeight + 2 * twipsToPixelsY(BottomMargin);
     return {std::max(twipsToPixelsX(DesignWidth), width), height};
 }
 
@@ -495,10 +495,10 @@ void frmMain::Form_Resize()
     if (const int w = W - px(RightMargin) - g.fieldLeft; w >= 0)
         txtUrl->setGeometry(g.fieldLeft, g.row2Top, w, g.row2Height);
     const int treeWidth = W - px(RightMargin) - px(TreePlace.left);
-    const int treeHeight = H - py(BottomMargin) - g.pathHeight - g.treeTop;
+    const int treeHeight = H - 2 * py(BottomMargin) - g.pathHeight - g.treeTop;
     Tree->setGeometry(px(TreePlace.left), g.treeTop, treeWidth >= 0 ? treeWidth : Tree->width(),
                       treeHeight >= 0 ? treeHeight : Tree->height());
-    lblPath->setGeometry(px(TreePlace.left), g.treeTop + Tree->height(), Tree->width(), g.pathHeight);
+    lblPath->setGeometry(px(TreePlace.left), g.treeTop + Tree->height() + py(BottomMargin), Tree->width(), g.pathHeight);
     if (filter->isVisible())
         filter->setGeometry(Tree->geometry());
     showPath();
