@@ -76,7 +76,6 @@ private Q_SLOTS:
     void refusedEntries_data();
     void refusedEntries();
     void fileChangedByAnotherProgram();
-    void fileWatchedAndReadAgain();
     void layoutGrowsAndNothingClips_data();
     void layoutGrowsAndNothingClips();
     void focusSelectsTheWholeField();
@@ -216,20 +215,13 @@ void TestWindow::addFromTheKeyboard_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("press");
     QTest::addColumn<QString>("typedUrl");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QByteArray>("line");
-
-    const QByteArray papers("<DT><H3 ADD_DATE=\"1700000000\">Papers</H3>\n        <DL><p>\n");
-    const QByteArray arxiv("<DT><A HREF=\"https://arxiv.org/\">Linkcrate test</A>\n");
-    QTest::newRow("root, with Alt+A") << "Bookmarks" << "alt-a" << "https://www.kde.org/" << QByteArray("<DL><p>\n")
-                                      << QByteArray("<DT><A HREF=\"https://www.kde.org/\">Linkcrate test</A>\n");
-    QTest::newRow("nested folder, Enter in the field, bare host")
-        << "Bread & Baking" << "enter" << "example.com"
-        << QByteArray("<DT><H3 ADD_DATE=\"1700000000\">Bread &amp; Baking</H3>\n        <DL><p>\n")
-        << QByteArray("<DT><A HREF=\"http://example.com\">Linkcrate test</A>\n");
-    QTest::newRow("empty folder, with a click") << "Papers" << "click" << "https://arxiv.org/" << papers << arxiv;
-    QTest::newRow("Enter in the tree") << "Papers" << "tab enter" << "https://arxiv.org/" << papers << arxiv;
-    QTest::newRow("Enter on the button") << "Papers" << "tab tab enter" << "https://arxiv.org/" << papers << arxiv;
+    QTest::addColumn<QString>("writtenUrl");
+    QTest::newRow("root, with Alt+A") << "Bookmarks" << "alt-a" << "https://www.kde.org/" << "https://www.kde.org/";
+    QTest::newRow("nested, Enter in the field, bare host") << "Bread & Baking" << "enter" << "example.com"
+                                                           << "http://example.com";
+    QTest::newRow("empty folder, with a click") << "Papers" << "click" << "https://arxiv.org/" << "https://arxiv.org/";
+    QTest::newRow("Enter in the tree") << "Papers" << "tab enter" << "https://arxiv.org/" << "https://arxiv.org/";
+    QTest::newRow("Enter on the button") << "Papers" << "tab tab enter" << "https://arxiv.org/" << "https://arxiv.org/";
 }
 
 void TestWindow::addFromTheKeyboard()
@@ -237,18 +229,14 @@ void TestWindow::addFromTheKeyboard()
     QFETCH(QString, folder);
     QFETCH(QString, press);
     QFETCH(QString, typedUrl);
-    QFETCH(QByteArray, after);
-    QFETCH(QByteArray, line);
+    QFETCH(QString, writtenUrl);
     start();
-    const QByteArray before = readBytes(m_file);
+    QByteArray expected = readBytes(m_file);
     select(folder);
-    QWindow *window = m_window->windowHandle();
-    QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), m_window->txtText);
-    QTest::keyClicks(m_window->txtText, "Linkcrate test");
-    QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), m_window->txtUrl);
-    QTest::keyClicks(m_window->txtUrl, typedUrl);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_T, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "Linkcrate test");
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_U, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), typedUrl);
     if (press == "alt-a")
         pressAltA();
     else if (press == "click")
@@ -258,13 +246,11 @@ void TestWindow::addFromTheKeyboard()
             QTest::keyClick(QApplication::focusWidget(), key == "tab" ? Qt::Key_Tab : Qt::Key_Return);
 
     QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.messages.value(0).text));
-    QByteArray expected = before;
-    const qsizetype at = expected.indexOf(after);
-    QVERIFY(at >= 0);
-    expected.insert(at + after.size(), line);
+    // First in the folder's list: after the first list opened from its heading on.
+    const qsizetype heading = folder == "Bookmarks" ? 0 : expected.indexOf(folder.toHtmlEscaped().toUtf8() + "</H3>");
+    expected.insert(expected.indexOf("<DL><p>\n", heading) + 8, "<DT><A HREF=\"" + writtenUrl.toUtf8() + "\">Linkcrate test</A>\n");
     QCOMPARE(readBytes(m_file), expected);
-    QCOMPARE(m_window->txtText->text(), QString());
-    QCOMPARE(m_window->txtUrl->text(), QString());
+    QCOMPARE(m_window->txtText->text() + m_window->txtUrl->text(), QString());
     QCOMPARE(QApplication::focusWidget(), m_window->txtText);
     QCOMPARE(m_window->Tree->currentItem()->text(0), folder);
 }
@@ -347,8 +333,7 @@ void TestWindow::ctrlOChoosesAnotherFile()
     QFETCH(bool, cancel);
     QFETCH(QString, shown);
     start();
-    QDir().mkdir(m_dir->filePath("sub"));
-    const QString otherFile = m_dir->filePath("sub/other.html");
+    const QString otherFile = QDir(m_dir->path()).mkdir("sub") ? m_dir->filePath("sub/other.html") : QString();
     writeBytes(otherFile, other);
     m_prompts.fileChoices = {cancel ? std::nullopt : std::optional<QString>(otherFile)};
     QTest::keyClick(m_window->windowHandle(), Qt::Key_O, Qt::ControlModifier);
@@ -358,7 +343,6 @@ void TestWindow::ctrlOChoosesAnotherFile()
     QCOMPARE(m_settings->bookmarks(), inUse);
     QCOMPARE(m_window->BookmarkFile, inUse);
     QCOMPARE(m_window->lblPath->toolTip(), inUse);
-    QCOMPARE(m_window->windowTitle(), "Linkcrate");
 }
 
 void TestWindow::refusedEntries_data()
@@ -411,39 +395,27 @@ void TestWindow::refusedEntries()
 
 void TestWindow::fileChangedByAnotherProgram()
 {
-    // At Add, before the watch has said anything: nothing written, folders read
-    // again with the same folder selected; Add again lands there.
-    start();
-    select("Papers");
-    QByteArray changed = readBytes(m_file);
-    changed.insert(changed.indexOf("<DL><p>\n") + 8, "<DT><H3>Aardvark</H3>\n<DL><p>\n</DL><p>\n");
-    writeBytes(m_file, changed);
+    // Folders read again, the same folder selected by path and rank (the second B)...
+    start(foldersFile({"B", "X", "X/B", "B"}));
+    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
+    // ...at Add, before the watch has said anything: nothing written;
+    writeBytes(m_file, foldersFile({"A", "B", "X", "X/B", "B"}));
     m_window->txtText->setText("Name");
     m_window->txtUrl->setText("https://e.x/");
     QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
     QCOMPARE(m_prompts.messages.size(), 1);
     QVERIFY(m_prompts.messages[0].text.contains("changed since it was read"));
-    QCOMPARE(readBytes(m_file), changed);
-    QVERIFY(findShown(m_window->Tree, "Aardvark"));
-    QCOMPARE(m_window->Tree->currentItem()->text(0), "Papers");
-    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
-    QVERIFY(readBytes(m_file).contains("Papers</H3>\n        <DL><p>\n<DT><A HREF=\"https://e.x/\">Name</A>\n"));
-}
-
-void TestWindow::fileWatchedAndReadAgain()
-{
-    // Another program rewrites the file, by replacing it, while the window is open.
-    start(foldersFile({"B", "X", "X/B", "B"}));
-    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
-    writeBytes(m_file + ".new", foldersFile({"A", "B", "X", "X/B", "B"}));
+    QCOMPARE(readBytes(m_file), foldersFile({"A", "B", "X", "X/B", "B"}));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
+    // ...by the watch, when the file is replaced, and then rewritten in place.
+    writeBytes(m_file + ".new", foldersFile({"C", "A", "B", "X", "X/B", "B"}));
     QCOMPARE(std::rename(qPrintable(m_file + ".new"), qPrintable(m_file)), 0);
-    QTRY_VERIFY(findShown(m_window->Tree, "A"));
-    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
-    // And again, in place: the watch follows the new file.
-    writeBytes(m_file, foldersFile({"C", "B", "X", "X/B", "B"}));
     QTRY_VERIFY(findShown(m_window->Tree, "C"));
-    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
-    QVERIFY(m_prompts.messages.isEmpty());
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D5"));
+    writeBytes(m_file, foldersFile({"D", "C", "A", "B", "X", "X/B", "B"}));
+    QTRY_VERIFY(findShown(m_window->Tree, "D"));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
+    QCOMPARE(m_prompts.messages.size(), 1);
 }
 
 void TestWindow::layoutGrowsAndNothingClips_data()
@@ -465,9 +437,10 @@ void TestWindow::layoutGrowsAndNothingClips()
         QVERIFY2(c->height() >= c->sizeHint().height() && (qobject_cast<QLineEdit *>(c) || c == w.lblPath
                                                            || c->width() >= c->sizeHint().width()),
                  c->metaObject()->className());
+    // Nothing overlaps, nothing falls off the window.
     QVERIFY(w.Label1->geometry().right() < w.txtText->x() && w.txtText->geometry().right() < w.cmdAdd->x());
     QVERIFY(w.txtText->geometry().bottom() < w.txtUrl->y() && w.txtUrl->geometry().bottom() < w.Tree->y());
-    QVERIFY(w.lblPath->geometry().bottom() < w.height());
+    QVERIFY(w.Tree->geometry().bottom() < w.lblPath->y() && w.lblPath->geometry().bottom() < w.height());
 
     // Wider and longer: the button moves, the fields and the tree grow, only the tree grows taller.
     const QRect text = w.txtText->geometry(), url = w.txtUrl->geometry(), tree = w.Tree->geometry();
@@ -482,7 +455,7 @@ void TestWindow::layoutGrowsAndNothingClips()
 
 void TestWindow::focusSelectsTheWholeField()
 {
-    // By Tab, by a click and by the program, the whole text, past 255 characters.
+    // By Tab and by a click, the whole text, past 255 characters.
     start();
     const QString longUrl = "https://example.com/" + QString(300, u'x');
     m_window->txtUrl->setText(longUrl);
@@ -495,9 +468,6 @@ void TestWindow::focusSelectsTheWholeField()
     m_window->Tree->setFocus();
     QTest::mouseClick(m_window->txtText, Qt::LeftButton, {}, QPoint(5, m_window->txtText->height() / 2));
     QCOMPARE(m_window->txtText->selectedText(), "Old name");
-    m_window->Tree->setFocus();
-    m_window->txtUrl->setFocus();
-    QCOMPARE(m_window->txtUrl->selectedText(), "new");
 }
 
 LINKCRATE_TEST_MAIN(TestWindow, QApplication)

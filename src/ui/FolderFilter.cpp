@@ -4,7 +4,7 @@
 #include "ui/FolderTree.h"
 
 #include <QAbstractListModel>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -92,6 +92,11 @@ void FolderFilter::setFolders(const FolderCatalogue *catalogue)
     m_indexed = false;
     m_matches.clear();
     m_model->reset();
+    // Read again while open: the search goes on over the new folders.
+    if (isVisible()) {
+        index();
+        search();
+    }
 }
 
 void FolderFilter::index()
@@ -187,6 +192,14 @@ void FolderFilter::choose()
 
 bool FolderFilter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_field && event->type() == QEvent::FocusOut) {
+        // Gone elsewhere with the mouse or Tab: the tree is needed again.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && !isAncestorOf(QApplication::focusWidget()))
+            hide();
+        return false;
+    }
     if (watched != m_field || event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
@@ -196,7 +209,7 @@ bool FolderFilter::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         // The list moves while the focus stays in the field, so typing goes on.
-        QCoreApplication::sendEvent(m_list, event);
+        QApplication::sendEvent(m_list, event);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
