@@ -16,19 +16,13 @@ public:
 
     QList<Shown> messages;
     QList<std::optional<QString>> fileChoices; // answers to the file dialog, in order
-    int fileDialogs = 0;
-    bool confirmAnswer = true;
-    QStringList questions;
+    QStringList dialogFolders;                 // where each file dialog started
 
     void message(const QString &text, Icon icon) override { messages.append({text, icon}); }
-    bool confirm(const QString &text) override
+    bool confirm(const QString &) override { return false; }
+    std::optional<QString> chooseBookmarkFile(const QString &startFolder) override
     {
-        questions.append(text);
-        return confirmAnswer;
-    }
-    std::optional<QString> chooseBookmarkFile() override
-    {
-        ++fileDialogs;
+        dialogFolders.append(startFolder);
         return fileChoices.isEmpty() ? std::nullopt : fileChoices.takeFirst();
     }
 };

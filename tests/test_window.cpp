@@ -2,6 +2,7 @@
 
 #include "FakePrompts.h"
 #include "platform/Settings.h"
+#include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
 #include "ui/frmMain.h"
 
@@ -11,11 +12,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
 
-const QString Refused = QStringLiteral("You can't use these characters:\r\n\\ / : * ? \" < > | &");
+const QString Example = QStringLiteral(LINKCRATE_EXAMPLES "/bookmarks.html");
 
 // The tree as a person reads it: indented texts in the order shown.
 QStringList shownTree(const QTreeWidget *tree)
@@ -26,8 +28,7 @@ QStringList shownTree(const QTreeWidget *tree)
         for (int i = 0; i < item->childCount(); ++i)
             walk(item->child(i), depth + 1);
     };
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        walk(tree->topLevelItem(i), 0);
+    walk(tree->topLevelItem(0), 0);
     return rows;
 }
 
@@ -37,6 +38,23 @@ QTreeWidgetItem *findShown(QTreeWidget *tree, const QString &text)
     return found.isEmpty() ? nullptr : found.first();
 }
 
+// A bookmark file of empty folders in the order given, "a/b" right after "a".
+QByteArray foldersFile(const QStringList &paths)
+{
+    QByteArray html = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n<DL><p>\n";
+    QStringList open;
+    for (const QString &path : paths) {
+        const QStringList names = path.split(u'/');
+        while (!open.isEmpty() && open != names.mid(0, open.size()))
+            open.removeLast(), html += "</DL><p>\n";
+        html += "<DT><H3>" + names.last().toUtf8() + "</H3>\n<DL><p>\n";
+        open = names;
+    }
+    for (qsizetype i = 0; i <= open.size(); ++i)
+        html += "</DL><p>\n";
+    return html;
+}
+
 } // namespace
 
 class TestWindow : public QObject
@@ -44,35 +62,29 @@ class TestWindow : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup();
-
-    void firstRunAsksAndRemembers();
-    void secondRunGoesStraightToTheWindow();
-    void rememberedFileGoneAsksAgain();
-    void rememberedFileUnreadableAsksAgain();
-    void interruptedAdditionIsCompletedAtStart();
-    void cancelEndsWithoutWindow();
-    void treeShowsTheFoldersSorted();
-    void nodesAddedLaterTakeTheirPlace();
-
+    void startUp_data();
+    void startUp();
+    void treeShowsTheFoldersAsPeopleRead();
     void addFromTheKeyboard_data();
     void addFromTheKeyboard();
-    void folderChosenWithTheKeyboard();
-    void addIntoOneOfTwoSameNamedFolders();
+    void filterFindsAFolder_data();
+    void filterFindsAFolder();
+    void lastFolderAndPlaceAtNextStart_data();
+    void lastFolderAndPlaceAtNextStart();
+    void ctrlOChoosesAnotherFile_data();
+    void ctrlOChoosesAnotherFile();
     void refusedEntries_data();
     void refusedEntries();
-    void noFolderSelected();
-    void failingInsertionKeepsTheEntry();
     void fileChangedByAnotherProgram();
-
-    void layoutFollowsTheWindow();
+    void layoutGrowsAndNothingClips_data();
+    void layoutGrowsAndNothingClips();
     void focusSelectsTheWholeField();
-
 private:
-    // Starts the window on a copy of `source`, as a second run would.
-    void start(const QString &source = QStringLiteral(LINKCRATE_EXAMPLES "/bookmarks.html"));
+    // Starts the window on `contents`, as a second run would.
+    void start(const QByteArray &contents = readBytes(Example));
     void select(const QString &shownText);
     void pressAltA();
+    QString focused() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Settings> m_settings;
@@ -83,25 +95,21 @@ private:
 
 void TestWindow::init()
 {
+    m_window.reset(); // before what it refers to
+    m_settings.reset();
     m_dir = std::make_unique<QTemporaryDir>();
-    m_settings = std::make_unique<Settings>(m_dir->filePath(QStringLiteral("Linkcrate.conf")));
+    m_settings = std::make_unique<Settings>(m_dir->filePath("Linkcrate.conf"));
     m_prompts = FakePrompts();
-    m_file = m_dir->filePath(QStringLiteral("bookmarks.html"));
+    m_file = m_dir->filePath("bookmarks.html");
     m_window = std::make_unique<frmMain>(*m_settings, m_prompts);
     QDir(trashDir()).removeRecursively();
 }
 
-void TestWindow::cleanup()
+void TestWindow::start(const QByteArray &contents)
 {
-    m_window.reset();
-    m_settings.reset();
-    m_dir.reset();
-}
-
-void TestWindow::start(const QString &source)
-{
-    writeBytes(m_file, readBytes(source));
+    writeBytes(m_file, contents);
     m_settings->setBookmarks(m_file);
+    m_window = std::make_unique<frmMain>(*m_settings, m_prompts);
     QVERIFY(m_window->Form_Load());
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -111,11 +119,8 @@ void TestWindow::select(const QString &shownText)
 {
     QTreeWidgetItem *item = findShown(m_window->Tree, shownText);
     QVERIFY2(item, qPrintable(shownText));
-    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
-        p->setExpanded(true);
     m_window->Tree->scrollToItem(item);
-    const QRect rect = m_window->Tree->visualItemRect(item);
-    QTest::mouseClick(m_window->Tree->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseClick(m_window->Tree->viewport(), Qt::LeftButton, {}, m_window->Tree->visualItemRect(item).center());
     QCOMPARE(m_window->Tree->currentItem(), item);
 }
 
@@ -127,111 +132,82 @@ void TestWindow::pressAltA()
     QTRY_VERIFY(!m_window->cmdAdd->isDown());
 }
 
-void TestWindow::firstRunAsksAndRemembers()
+QString TestWindow::focused() const
 {
-    writeBytes(m_file, readBytes(QStringLiteral(LINKCRATE_EXAMPLES "/bookmarks.html")));
-    m_prompts.fileChoices = {m_file};
-    QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.fileDialogs, 1);
-    QCOMPARE(m_settings->bookmarks(), m_file);
-    QCOMPARE(Settings(m_settings->fileName()).bookmarks(), m_file);
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->Tree->topLevelItemCount(), 1);
-    QTreeWidgetItem *root = m_window->Tree->topLevelItem(0);
-    QCOMPARE(root->text(0), QStringLiteral("Bookmarks"));
-    QVERIFY(root->isExpanded());
-    QVERIFY(root->isSelected());
-    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(QStringLiteral("D-1")));
-    QCOMPARE(root->childCount(), 3);
-    QVERIFY(m_prompts.messages.isEmpty());
+    const QWidget *w = QApplication::focusWidget();
+    return w == m_window->txtText ? "text" : w == m_window->txtUrl ? "url" : w == m_window->Tree ? "tree" : "other";
 }
 
-void TestWindow::secondRunGoesStraightToTheWindow()
+void TestWindow::startUp_data()
 {
-    start();
-    QCOMPARE(m_prompts.fileDialogs, 0);
-    QCOMPARE(m_window->BookmarkFile, m_file);
-    QCOMPARE(m_window->catalogue.FolderCount, 7);
+    QTest::addColumn<QString>("remembered"); // file name in the test folder; "" for none
+    QTest::addColumn<QByteArray>("file");    // its contents; empty for none
+    QTest::addColumn<QByteArray>("tmp");     // what waits beside it
+    QTest::addColumn<bool>("choose");        // the dialog chooses other.html (else cancels)
+    QTest::addColumn<QStringList>("dialogs"); // where each dialog started; %1 the test folder
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("inUse"); // "" when the program ends
+
+    const QByteArray example = readBytes(Example);
+    const QByteArray half = "<DL><p>\n<DT><H3>Half a file</H3>\n<DL><p>\n";
+    const QByteArray none;
+    QTest::newRow("first run") << "" << none << none << true << QStringList{""} << QStringList() << "other.html";
+    QTest::newRow("second run") << "b.html" << example << none << false << QStringList() << QStringList() << "b.html";
+    QTest::newRow("file gone: said, then asked in its folder") << "b.html" << none << none << true << QStringList{"%1"}
+        << QStringList{"%1/b.html\" was not found. Choose"} << "other.html";
+    QTest::newRow("file unreadable: said, then asked") << "b.html" << half << none << true << QStringList{"%1"}
+        << QStringList{"not a complete bookmark file"} << "other.html";
+    QTest::newRow("interrupted addition completed") << "b.html" << none << example << false << QStringList()
+                                                    << QStringList{"has been put in place"} << "b.html";
+    QTest::newRow("cancel ends, setting kept") << "b.html" << none << none << false << QStringList{"%1"}
+                                               << QStringList{"was not found"} << "";
 }
 
-void TestWindow::rememberedFileGoneAsksAgain()
+void TestWindow::startUp()
 {
-    m_settings->setBookmarks(m_dir->filePath(QStringLiteral("moved-away.html")));
-    const QString other = m_dir->filePath(QStringLiteral("new-place.html"));
-    writeBytes(other, readBytes(fixture(QStringLiteral("chrome.html"))));
-    m_prompts.fileChoices = {other};
-    QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.fileDialogs, 1);
-    QCOMPARE(m_settings->bookmarks(), other);
-    QVERIFY(findShown(m_window->Tree, QStringLiteral("Bookmarks bar")));
+    QFETCH(QString, remembered);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, tmp);
+    QFETCH(bool, choose);
+    QFETCH(QStringList, dialogs);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, inUse);
+    const QString path = m_dir->filePath(remembered), other = m_dir->filePath("other.html");
+    if (!remembered.isEmpty())
+        m_settings->setBookmarks(path);
+    for (const auto &[name, contents] : {std::pair{path, file}, {path + ".tmp", tmp}, {other, readBytes(Example)}})
+        if (!contents.isEmpty())
+            writeBytes(name, contents);
+    m_prompts.fileChoices = {choose ? std::optional(other) : std::nullopt};
+    QCOMPARE(m_window->Form_Load(), !inUse.isEmpty());
+
+    QCOMPARE(m_prompts.messages.size(), messages.size());
+    for (qsizetype i = 0; i < messages.size(); ++i)
+        QVERIFY2(m_prompts.messages[i].text.contains(QString(messages[i]).replace("%1", m_dir->path())), qPrintable(m_prompts.messages[i].text));
+    QCOMPARE(m_prompts.dialogFolders, dialogs.replaceInStrings("%1", m_dir->path()));
+    QCOMPARE(Settings(m_settings->fileName()).bookmarks(), inUse.isEmpty() ? path : m_dir->filePath(inUse));
+    QCOMPARE(m_window->isVisible(), !inUse.isEmpty());
+    if (!inUse.isEmpty()) {
+        QCOMPARE(shownTree(m_window->Tree).mid(0, 3), (QStringList{"Bookmarks", "  Bookmarks Toolbar", "  Cooking"}));
+        QVERIFY(m_window->Tree->topLevelItem(0)->isExpanded());
+        QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D-1"));
+    }
 }
 
-void TestWindow::rememberedFileUnreadableAsksAgain()
+void TestWindow::treeShowsTheFoldersAsPeopleRead()
 {
-    writeBytes(m_file, "<DL><p>\n<DT><H3>Half a file</H3>\n<DL><p>\n");
-    m_settings->setBookmarks(m_file);
-    const QString good = m_dir->filePath(QStringLiteral("good.html"));
-    writeBytes(good, readBytes(fixture(QStringLiteral("chrome.html"))));
-    m_prompts.fileChoices = {good};
-    QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.messages.size(), 1);
-    QVERIFY(m_prompts.messages[0].text.contains(m_file));
-    QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("not a complete bookmark file")));
-    QCOMPARE(m_prompts.fileDialogs, 1);
-    QCOMPARE(m_settings->bookmarks(), good);
-}
-
-void TestWindow::interruptedAdditionIsCompletedAtStart()
-{
-    // The old version went to the trash, the complete new one waits beside it.
-    writeBytes(m_file + QStringLiteral(".tmp"), readBytes(fixture(QStringLiteral("chrome.html"))));
-    m_settings->setBookmarks(m_file);
-    QVERIFY(m_window->Form_Load());
-    QCOMPARE(m_prompts.fileDialogs, 0);
-    QCOMPARE(m_prompts.messages.size(), 1);
-    QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("has been put in place")));
-    QCOMPARE(int(m_prompts.messages[0].icon), int(UserPrompts::Icon::Information));
-    QCOMPARE(readBytes(m_file), readBytes(fixture(QStringLiteral("chrome.html"))));
-    QVERIFY(findShown(m_window->Tree, QStringLiteral("Bookmarks bar")));
-}
-
-void TestWindow::cancelEndsWithoutWindow()
-{
-    m_settings->setBookmarks(m_dir->filePath(QStringLiteral("gone.html")));
-    m_prompts.fileChoices = {std::nullopt};
-    QVERIFY(!m_window->Form_Load());
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_settings->bookmarks(), m_dir->filePath(QStringLiteral("gone.html")));
-    QVERIFY(m_prompts.messages.isEmpty());
-}
-
-void TestWindow::treeShowsTheFoldersSorted()
-{
-    start(fixture(QStringLiteral("chrome.html")));
-    // "news" and "News" both shown; alphabetical ignoring case; nested folders collapsed.
-    QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  Bookmarks bar", "    News", "    news",
-                                                     "  Other bookmarks"}));
-    QVERIFY(!findShown(m_window->Tree, QStringLiteral("Bookmarks bar"))->isExpanded());
-    QCOMPARE(FolderTree::key(findShown(m_window->Tree, QStringLiteral("News"))), QStringLiteral("D2"));
-    QCOMPARE(FolderTree::key(findShown(m_window->Tree, QStringLiteral("news"))), QStringLiteral("D1"));
-    QVERIFY(!findShown(m_window->Tree, QStringLiteral("News"))->icon(0).isNull());
-    QVERIFY(!m_window->Tree->topLevelItem(0)->icon(0).isNull());
-}
-
-void TestWindow::nodesAddedLaterTakeTheirPlace()
-{
-    FolderTree tree;
-    tree.beginFill();
-    tree.addNode({}, QStringLiteral("D-1"), QStringLiteral("Bookmarks"), 1);
-    for (const char *name : {"pear", "Apple", "fig"})
-        tree.addNode(QStringLiteral("D-1"), QString::fromLatin1(name), QString::fromLatin1(name), 2);
-    tree.endFill();
-    for (const char *name : {"banana", "Zucchini", "apple"})
-        tree.addNode(QStringLiteral("D-1"), QString::fromLatin1(name), QString::fromLatin1(name), 2);
-    tree.addNode(QStringLiteral("fig"), QStringLiteral("inner"), QStringLiteral("inner"), 2);
-    tree.topLevelItem(0)->setExpanded(true);
-    QCOMPARE(shownTree(&tree), (QStringList{"Bookmarks", "  Apple", "  apple", "  banana", "  fig", "    inner", "  pear",
-                                            "  Zucchini"}));
+    start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "Ångström", "Folder 9", ""}));
+    // Accents with their letters, numbers by value, equal names in file order;
+    // a node added later takes its place.
+    m_window->Tree->addNode("D-1", "late", "Folder 95", 2);
+    QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9", "  Folder 10",
+                                                     "  Folder 95", "  News", "  news", "    inner", "  zebra"}));
+    QVERIFY(findShown(m_window->Tree, "(no name)")->font(0).italic());
+    QVERIFY(!findShown(m_window->Tree, "zebra")->font(0).italic());
+    QCOMPARE(findShown(m_window->Tree, "inner")->toolTip(0), "news/inner");
+    select("inner");
+    QCOMPARE(m_window->lblPath->text(), "bookmarks.html: news/inner");
+    QVERIFY(!findShown(m_window->Tree, "News")->icon(0).isNull());
 }
 
 void TestWindow::addFromTheKeyboard_data()
@@ -239,18 +215,13 @@ void TestWindow::addFromTheKeyboard_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("press");
     QTest::addColumn<QString>("typedUrl");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QByteArray>("line");
-
-    QTest::newRow("root, with Alt+A") << "Bookmarks" << "alt-a" << "https://www.kde.org/" << QByteArray("<DL><p>\n")
-                                      << QByteArray("<DT><A HREF=\"https://www.kde.org/\">Linkcrate test</A>\n");
-    QTest::newRow("nested folder, with Enter, bare host")
-        << "Bread & Baking" << "enter" << "example.com"
-        << QByteArray("<DT><H3 ADD_DATE=\"1700000000\">Bread &amp; Baking</H3>\n        <DL><p>\n")
-        << QByteArray("<DT><A HREF=\"http://example.com\">Linkcrate test</A>\n");
-    QTest::newRow("empty folder, with a click") << "Papers" << "click" << "https://arxiv.org/"
-                                                << QByteArray("<DT><H3 ADD_DATE=\"1700000000\">Papers</H3>\n        <DL><p>\n")
-                                                << QByteArray("<DT><A HREF=\"https://arxiv.org/\">Linkcrate test</A>\n");
+    QTest::addColumn<QString>("writtenUrl");
+    QTest::newRow("root, with Alt+A") << "Bookmarks" << "alt-a" << "https://www.kde.org/" << "https://www.kde.org/";
+    QTest::newRow("nested, Enter in the field, bare host") << "Bread & Baking" << "enter" << "example.com"
+                                                           << "http://example.com";
+    QTest::newRow("empty folder, with a click") << "Papers" << "click" << "https://arxiv.org/" << "https://arxiv.org/";
+    QTest::newRow("Enter in the tree") << "Papers" << "tab enter" << "https://arxiv.org/" << "https://arxiv.org/";
+    QTest::newRow("Enter on the button") << "Papers" << "tab tab enter" << "https://arxiv.org/" << "https://arxiv.org/";
 }
 
 void TestWindow::addFromTheKeyboard()
@@ -258,235 +229,245 @@ void TestWindow::addFromTheKeyboard()
     QFETCH(QString, folder);
     QFETCH(QString, press);
     QFETCH(QString, typedUrl);
-    QFETCH(QByteArray, after);
-    QFETCH(QByteArray, line);
+    QFETCH(QString, writtenUrl);
     start();
-    const QByteArray before = readBytes(m_file);
+    QByteArray expected = readBytes(m_file);
     select(folder);
-    QWindow *window = m_window->windowHandle();
-    QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), m_window->txtText);
-    QTest::keyClicks(m_window->txtText, QStringLiteral("Linkcrate test"));
-    QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), m_window->txtUrl);
-    QTest::keyClicks(m_window->txtUrl, typedUrl);
-    if (press == QLatin1String("alt-a"))
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_T, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "Linkcrate test");
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_U, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), typedUrl);
+    if (press == "alt-a")
         pressAltA();
-    else if (press == QLatin1String("enter"))
-        QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
-    else
+    else if (press == "click")
         QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
+    else
+        for (const QString &key : press.split(u' '))
+            QTest::keyClick(QApplication::focusWidget(), key == "tab" ? Qt::Key_Tab : Qt::Key_Return);
 
     QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.messages.value(0).text));
-    QByteArray expected = before;
-    const qsizetype at = expected.indexOf(after);
-    QVERIFY(at >= 0);
-    expected.insert(at + after.size(), line);
+    // First in the folder's list: after the first list opened from its heading on.
+    const qsizetype heading = folder == "Bookmarks" ? 0 : expected.indexOf(folder.toHtmlEscaped().toUtf8() + "</H3>");
+    expected.insert(expected.indexOf("<DL><p>\n", heading) + 8, "<DT><A HREF=\"" + writtenUrl.toUtf8() + "\">Linkcrate test</A>\n");
     QCOMPARE(readBytes(m_file), expected);
-    QCOMPARE(entries(trashDir() + QStringLiteral("/files")).size(), 1);
-    QCOMPARE(m_window->txtText->text(), QString());
-    QCOMPARE(m_window->txtUrl->text(), QString());
+    QCOMPARE(m_window->txtText->text() + m_window->txtUrl->text(), QString());
     QCOMPARE(QApplication::focusWidget(), m_window->txtText);
     QCOMPARE(m_window->Tree->currentItem()->text(0), folder);
-    QVERIFY(m_window->isEnabled());
 }
 
-void TestWindow::folderChosenWithTheKeyboard()
+void TestWindow::filterFindsAFolder_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<int>("finalKey");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
+    QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers";
+    QTest::newRow("shallower first") << "ing" << 1 << int(Qt::Key_Return) << "Reading";
+    QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
+    QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading";
+}
+
+void TestWindow::filterFindsAFolder()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, downs);
+    QFETCH(int, finalKey);
+    QFETCH(QString, selected);
     start();
-    QWindow *window = m_window->windowHandle();
-    QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
-    QTest::keyClicks(m_window->txtText, QStringLiteral("Bread basics"));
-    QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
-    QTest::keyClicks(m_window->txtUrl, QStringLiteral("example.com/bread"));
-    QTest::keyClick(window, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->Tree);
-    QTest::keyClick(window, Qt::Key_Down);
-    QTest::keyClick(window, Qt::Key_Down);
-    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Cooking"));
-    pressAltA();
-    QVERIFY(readBytes(m_file).contains("Cooking</H3>\n    <DL><p>\n<DT><A HREF=\"http://example.com/bread\">Bread basics</A>\n"));
-    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Cooking"));
+    select("Reading");
+    m_window->txtUrl->setFocus();
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), m_window->filter->field());
+    QTest::keyClicks(m_window->filter->field(), typed);
+    for (int i = 0; i < downs; ++i)
+        QTest::keyClick(m_window->filter->field(), Qt::Key_Down);
+    QTest::keyClick(m_window->filter->field(), Qt::Key(finalKey));
+    QVERIFY(!m_window->filter->isVisible());
+    QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), selected);
+    QCOMPARE(QApplication::focusWidget(), finalKey == Qt::Key_Escape ? m_window->txtUrl : m_window->txtText);
+    QVERIFY(m_prompts.messages.isEmpty()); // Enter in the filter never adds
 }
 
-void TestWindow::addIntoOneOfTwoSameNamedFolders()
+void TestWindow::lastFolderAndPlaceAtNextStart_data()
 {
-    const QString file = m_dir->filePath(QStringLiteral("twins.html"));
-    writeBytes(file, "<DL><p>\n<DT><H3>X</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n"
-                     "<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n");
-    start(file);
-    // The top-level B, not X's.
-    QTreeWidgetItem *root = m_window->Tree->topLevelItem(0);
-    QTreeWidgetItem *topB = root->child(0);
-    QCOMPARE(topB->text(0), QStringLiteral("B"));
-    m_window->Tree->setCurrentItem(topB);
-    m_window->txtText->setText(QStringLiteral("Top B"));
-    m_window->txtUrl->setText(QStringLiteral("https://b.example/"));
-    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
-    QCOMPARE(readBytes(m_file), QByteArray("<DL><p>\n<DT><H3>X</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n"
-                                           "<DT><H3>B</H3>\n<DL><p>\n<DT><A HREF=\"https://b.example/\">Top B</A>\n"
-                                           "</DL>\n</DL>\n"));
-    QCOMPARE(m_window->Tree->currentItem(), topB);
+    QTest::addColumn<QByteArray>("nextFile");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("second of two folders with one path") << foldersFile({"B", "X", "X/B", "B"}) << "D3";
+    QTest::newRow("folder gone: the root") << foldersFile({"B", "X"}) << "D-1";
+}
+
+void TestWindow::lastFolderAndPlaceAtNextStart()
+{
+    QFETCH(QByteArray, nextFile);
+    QFETCH(QString, selected);
+    start(foldersFile({"B", "X", "X/B", "B"}));
+    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1)); // the second top-level B
+    m_window->resize(640, 480);
+    m_window->txtText->setText("Name");
+    m_window->txtUrl->setText("https://e.x/");
+    QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!m_window->isVisible());
+
+    start(nextFile);
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(selected));
+    QVERIFY(m_window->Tree->viewport()->rect().contains(m_window->Tree->visualItemRect(m_window->Tree->currentItem())));
+    QCOMPARE(m_window->size(), QSize(640, 480));
+}
+
+void TestWindow::ctrlOChoosesAnotherFile_data()
+{
+    QTest::addColumn<QByteArray>("other");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("another file") << foldersFile({"Elsewhere"}) << false << "Elsewhere";
+    QTest::newRow("cancelled") << QByteArray() << true << "Cooking";
+    QTest::newRow("unreadable: the file in use stays") << QByteArray("<DL><p>\n<DT><H3>Cut") << false << "Cooking";
+}
+
+void TestWindow::ctrlOChoosesAnotherFile()
+{
+    QFETCH(QByteArray, other);
+    QFETCH(bool, cancel);
+    QFETCH(QString, shown);
+    start();
+    const QString otherFile = QDir(m_dir->path()).mkdir("sub") ? m_dir->filePath("sub/other.html") : QString();
+    writeBytes(otherFile, other);
+    m_prompts.fileChoices = {cancel ? std::nullopt : std::optional<QString>(otherFile)};
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_prompts.dialogFolders, QStringList{m_dir->path()});
+    QVERIFY(findShown(m_window->Tree, shown));
+    const QString inUse = shown == "Elsewhere" ? otherFile : m_file;
+    QCOMPARE(m_settings->bookmarks(), inUse);
+    QCOMPARE(m_window->BookmarkFile, inUse);
+    QCOMPARE(m_window->lblPath->toolTip(), inUse);
 }
 
 void TestWindow::refusedEntries_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("problem"); // "no folder", "tmp is a folder" or none
+    QTest::addColumn<QString>("message"); // %1 the bookmark file
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("focus");
 
-    const int none = int(UserPrompts::Icon::None);
-    const int exclamation = int(UserPrompts::Icon::Exclamation);
-    QTest::newRow("ampersand, listed in the message") << "Tom & Jerry" << "https://e.x/" << Refused << none << "text";
-    QTest::newRow("refused character before blank") << "/" << "" << Refused << none << "text";
-    QTest::newRow("spaces only") << "    " << "https://e.x/" << "Name can't be empty !" << exclamation << "text";
-    QTest::newRow("both empty: only the name") << "" << "" << "Name can't be empty !" << exclamation << "text";
-    QTest::newRow("blank address") << "Name" << "   " << "URL can't be empty !" << exclamation << "url";
+    const int none = int(UserPrompts::Icon::None), exclamation = int(UserPrompts::Icon::Exclamation);
+    QTest::newRow("refused character, before blank") << "/" << "" << "" << "You can't use these characters:\r\n"
+                                                    "\\ / : * ? \" < > | &" << none << "text";
+    QTest::newRow("both empty: only the name") << "" << "" << "" << "Name can't be empty !" << exclamation << "text";
+    QTest::newRow("blank address") << "Name" << "   " << "" << "URL can't be empty !" << exclamation << "url";
+    QTest::newRow("no folder selected") << "Name" << "e.x" << "no folder" << "No directory selected !" << none << "tree";
+    QTest::newRow("insertion fails: said, entry kept") << "Name" << "https://e.x/" << "tmp is a folder"
+        << "%1.tmp" << int(UserPrompts::Icon::Critical) << "text";
 }
 
 void TestWindow::refusedEntries()
 {
     QFETCH(QString, text);
     QFETCH(QString, url);
+    QFETCH(QString, problem);
     QFETCH(QString, message);
     QFETCH(int, icon);
     QFETCH(QString, focus);
     start();
     const QByteArray before = readBytes(m_file);
+    if (problem == "no folder")
+        m_window->Tree->clearSelection();
+    if (problem == "tmp is a folder")
+        QVERIFY(QDir().mkdir(m_file + ".tmp"));
     m_window->Tree->setFocus();
     m_window->txtText->setText(text);
     m_window->txtUrl->setText(url);
     pressAltA();
     QCOMPARE(m_prompts.messages.size(), 1);
-    QCOMPARE(m_prompts.messages[0].text, message);
+    QVERIFY2(m_prompts.messages[0].text.contains(QString(message).replace("%1", m_file)), qPrintable(m_prompts.messages[0].text));
     QCOMPARE(int(m_prompts.messages[0].icon), icon);
-    QCOMPARE(QApplication::focusWidget(), focus == QLatin1String("url") ? m_window->txtUrl : m_window->txtText);
+    QCOMPARE(focused(), focus);
     QCOMPARE(readBytes(m_file), before);
     QCOMPARE(m_window->txtText->text(), text);
     QCOMPARE(m_window->txtUrl->text(), url);
-}
-
-void TestWindow::noFolderSelected()
-{
-    start();
-    const QByteArray before = readBytes(m_file);
-    m_window->Tree->clearSelection();
-    m_window->txtText->setText(QStringLiteral("Name"));
-    m_window->txtUrl->setText(QStringLiteral("https://e.x/"));
-    m_window->txtText->setFocus();
-    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
-    QCOMPARE(m_prompts.messages.size(), 1);
-    QCOMPARE(m_prompts.messages[0].text, QStringLiteral("No directory selected !"));
-    QCOMPARE(int(m_prompts.messages[0].icon), int(UserPrompts::Icon::None));
-    QCOMPARE(QApplication::focusWidget(), m_window->Tree);
-    QCOMPARE(readBytes(m_file), before);
-}
-
-void TestWindow::failingInsertionKeepsTheEntry()
-{
-    start();
-    const QByteArray before = readBytes(m_file);
-    QVERIFY(QDir().mkdir(m_file + QStringLiteral(".tmp")));
-    m_window->txtText->setText(QStringLiteral("Name"));
-    m_window->txtUrl->setText(QStringLiteral("https://e.x/"));
-    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
-    QCOMPARE(m_prompts.messages.size(), 1);
-    QVERIFY(m_prompts.messages[0].text.contains(m_file + QStringLiteral(".tmp")));
-    QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("left unchanged")));
-    QCOMPARE(int(m_prompts.messages[0].icon), int(UserPrompts::Icon::Critical));
     QVERIFY(m_window->isEnabled());
     QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(m_window->txtText->text(), QStringLiteral("Name"));
-    QCOMPARE(m_window->txtUrl->text(), QStringLiteral("https://e.x/"));
-    QCOMPARE(readBytes(m_file), before);
 }
 
 void TestWindow::fileChangedByAnotherProgram()
 {
-    start();
-    select(QStringLiteral("Papers"));
-    // A browser adds a folder at the top and rewrites the file.
-    QByteArray changed = readBytes(m_file);
-    changed.replace("<DL><p>\n    <DT><H3 ADD_DATE=\"1700000000\" LAST_MODIFIED=\"1700000500\" PERSONAL",
-                    "<DL><p>\n    <DT><H3>Aardvark</H3>\n    <DL><p>\n    </DL><p>\n"
-                    "    <DT><H3 ADD_DATE=\"1700000000\" LAST_MODIFIED=\"1700000500\" PERSONAL");
-    writeBytes(m_file, changed);
-    m_window->txtText->setText(QStringLiteral("Name"));
-    m_window->txtUrl->setText(QStringLiteral("https://e.x/"));
-    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
-
-    QCOMPARE(m_prompts.messages.size(), 1);
-    QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("changed since it was read")));
-    QCOMPARE(readBytes(m_file), changed);
-    QVERIFY(findShown(m_window->Tree, QStringLiteral("Aardvark")));
-    QCOMPARE(m_window->Tree->currentItem()->text(0), QStringLiteral("Papers"));
-    QCOMPARE(m_window->txtText->text(), QStringLiteral("Name"));
-
-    // Add again: now it lands, in the same folder.
+    // Folders read again, the same folder selected by path and rank (the second B)...
+    start(foldersFile({"B", "X", "X/B", "B"}));
+    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
+    // ...at Add, before the watch has said anything: nothing written;
+    writeBytes(m_file, foldersFile({"A", "B", "X", "X/B", "B"}));
+    m_window->txtText->setText("Name");
+    m_window->txtUrl->setText("https://e.x/");
     QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
     QCOMPARE(m_prompts.messages.size(), 1);
-    QVERIFY(readBytes(m_file).contains("Papers</H3>\n        <DL><p>\n<DT><A HREF=\"https://e.x/\">Name</A>\n"));
+    QVERIFY(m_prompts.messages[0].text.contains("changed since it was read"));
+    QCOMPARE(readBytes(m_file), foldersFile({"A", "B", "X", "X/B", "B"}));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
+    // ...by the watch, when the file is replaced, and then rewritten in place.
+    writeBytes(m_file + ".new", foldersFile({"C", "A", "B", "X", "X/B", "B"}));
+    QCOMPARE(std::rename(qPrintable(m_file + ".new"), qPrintable(m_file)), 0);
+    QTRY_VERIFY(findShown(m_window->Tree, "C"));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D5"));
+    writeBytes(m_file, foldersFile({"D", "C", "A", "B", "X", "X/B", "B"}));
+    QTRY_VERIFY(findShown(m_window->Tree, "D"));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
+    QCOMPARE(m_prompts.messages.size(), 1);
 }
 
-void TestWindow::layoutFollowsTheWindow()
+void TestWindow::layoutGrowsAndNothingClips_data()
 {
+    QTest::addColumn<int>("points");
+    QTest::newRow("the usual font") << 0;
+    QTest::newRow("a 15-point font") << 15;
+}
+
+void TestWindow::layoutGrowsAndNothingClips()
+{
+    QFETCH(int, points);
     start();
     frmMain &w = *m_window;
-    const auto px = [&](int twips) { return w.twipsToPixelsX(twips); };
-    const auto py = [&](int twips) { return w.twipsToPixelsY(twips); };
-    const auto rectOf = [](QWidget *c) { return c->geometry(); };
+    if (points > 0)
+        w.setFont(QFont(w.font().family(), points));
+    // Labels and the button show their whole text; a field scrolls, but its text is not cut off below.
+    for (QWidget *c : QList<QWidget *>{w.Label1, w.Label2, w.cmdAdd, w.txtText, w.txtUrl, w.lblPath})
+        QVERIFY2(c->height() >= c->sizeHint().height() && (qobject_cast<QLineEdit *>(c) || c == w.lblPath
+                                                           || c->width() >= c->sizeHint().width()),
+                 c->metaObject()->className());
+    // Nothing overlaps, nothing falls off the window.
+    QVERIFY(w.Label1->geometry().right() < w.txtText->x() && w.txtText->geometry().right() < w.cmdAdd->x());
+    QVERIFY(w.txtText->geometry().bottom() < w.txtUrl->y() && w.txtUrl->geometry().bottom() < w.Tree->y());
+    QVERIFY(w.Tree->geometry().bottom() < w.lblPath->y() && w.lblPath->geometry().bottom() < w.height());
 
-    QCOMPARE(w.size(), QSize(px(4185), py(3225)));
-    QCOMPARE(rectOf(w.Label1), QRect(px(120), py(120), px(495), py(255)));
-    QCOMPARE(rectOf(w.txtText), QRect(px(720), py(120), px(2655), py(285)));
-    QCOMPARE(rectOf(w.Label2), QRect(px(120), py(480), px(495), py(255)));
-    QCOMPARE(rectOf(w.txtUrl), QRect(px(720), py(480), px(3375), py(285)));
-    QCOMPARE(rectOf(w.Tree), QRect(px(120), py(840), px(3975), py(2295)));
-    QCOMPARE(rectOf(w.cmdAdd), QRect(px(3480), py(120), px(615), py(255)));
-
-    // Wider and longer by 1000 twips: the button moves, the fields and the tree grow,
-    // and only the tree grows taller.
-    w.resize(px(5185), py(4225));
-    QCOMPARE(w.cmdAdd->x(), px(4480));
-    QCOMPARE(w.txtText->width(), px(3655));
-    QCOMPARE(w.txtUrl->width(), px(4375));
-    QCOMPARE(w.Tree->size(), QSize(px(4975), py(3295)));
-    QCOMPARE(w.txtText->height(), py(285));
-
-    // Narrower than the link-text field allows: it keeps its last width, the rest follow.
-    w.resize(px(1200), py(3225));
-    QCOMPARE(w.txtText->width(), px(3655));
-    QCOMPARE(w.cmdAdd->x(), px(495));
-    QCOMPARE(w.txtUrl->width(), px(390));
-    QCOMPARE(w.Tree->width(), px(990));
-    QVERIFY(m_prompts.messages.isEmpty());
+    // Wider and longer: the button moves, the fields and the tree grow, only the tree grows taller.
+    const QRect text = w.txtText->geometry(), url = w.txtUrl->geometry(), tree = w.Tree->geometry();
+    const QPoint button = w.cmdAdd->pos();
+    w.resize(w.width() + 100, w.height() + 50);
+    QCOMPARE(w.cmdAdd->pos(), button + QPoint(100, 0));
+    QCOMPARE(w.txtText->geometry(), text.adjusted(0, 0, 100, 0));
+    QCOMPARE(w.txtUrl->geometry(), url.adjusted(0, 0, 100, 0));
+    QCOMPARE(w.Tree->geometry(), tree.adjusted(0, 0, 100, 50));
+    QCOMPARE(w.cmdAdd->geometry().right(), w.txtUrl->geometry().right());
 }
 
 void TestWindow::focusSelectsTheWholeField()
 {
+    // By Tab and by a click, the whole text, past 255 characters.
     start();
-    const QString longUrl = QStringLiteral("https://example.com/") + QString(300, u'x');
+    const QString longUrl = "https://example.com/" + QString(300, u'x');
     m_window->txtUrl->setText(longUrl);
-    m_window->txtText->setText(QStringLiteral("Old name"));
-
+    m_window->txtText->setText("Old name");
     m_window->txtText->setFocus();
     QTest::keyClick(m_window->txtText, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->txtUrl);
     QCOMPARE(m_window->txtUrl->selectedText(), longUrl);
-    QTest::keyClicks(m_window->txtUrl, QStringLiteral("new"));
-    QCOMPARE(m_window->txtUrl->text(), QStringLiteral("new"));
-
-    // A click that brings the focus leaves the whole text selected.
+    QTest::keyClicks(m_window->txtUrl, "new");
+    QCOMPARE(m_window->txtUrl->text(), "new");
     m_window->Tree->setFocus();
     QTest::mouseClick(m_window->txtText, Qt::LeftButton, {}, QPoint(5, m_window->txtText->height() / 2));
-    QCOMPARE(QApplication::focusWidget(), m_window->txtText);
-    QCOMPARE(m_window->txtText->selectedText(), QStringLiteral("Old name"));
-    // The program putting the focus there selects too.
-    m_window->Tree->setFocus();
-    m_window->txtUrl->setFocus();
-    QCOMPARE(m_window->txtUrl->selectedText(), QStringLiteral("new"));
+    QCOMPARE(m_window->txtText->selectedText(), "Old name");
 }
 
 LINKCRATE_TEST_MAIN(TestWindow, QApplication)

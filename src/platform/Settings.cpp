@@ -1,5 +1,13 @@
 #include "platform/Settings.h"
 
+#include <algorithm>
+
+namespace {
+const QString LastFolderKey = QStringLiteral("Window/LastFolder");
+const QString LastFolderRankKey = QStringLiteral("Window/LastFolderRank");
+const QString GeometryKey = QStringLiteral("Window/Geometry");
+} // namespace
+
 Settings::Settings()
     : m_settings(std::make_unique<QSettings>(QStringLiteral("Linkcrate"), QStringLiteral("Linkcrate")))
 {
@@ -18,6 +26,32 @@ QString Settings::bookmarks() const
 void Settings::setBookmarks(const QString &path)
 {
     m_settings->setValue(BookmarksKey, path);
+}
+
+Settings::FolderPlace Settings::lastFolder() const
+{
+    return {m_settings->value(LastFolderKey).toStringList(), std::max(0, m_settings->value(LastFolderRankKey, 0).toInt())};
+}
+
+void Settings::setLastFolder(const FolderPlace &place)
+{
+    // The root list has no path: no key at all, rather than an empty list that
+    // would read back as one folder with an empty name.
+    if (place.path.isEmpty())
+        m_settings->remove(LastFolderKey);
+    else
+        m_settings->setValue(LastFolderKey, place.path);
+    m_settings->setValue(LastFolderRankKey, place.rank);
+}
+
+QByteArray Settings::windowGeometry() const
+{
+    return m_settings->value(GeometryKey).toByteArray();
+}
+
+void Settings::setWindowGeometry(const QByteArray &geometry)
+{
+    m_settings->setValue(GeometryKey, geometry);
 }
 
 bool Settings::sync()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -20,7 +22,22 @@ public:
 
     QString bookmarks() const;
     void setBookmarks(const QString &path);
-    // Whether the value reached the disk.
+
+    // The folder of the last addition: its names from the top level down (empty
+    // for the root list) and its rank among the folders with that same path.
+    struct FolderPlace
+    {
+        QStringList path;
+        int rank = 0;
+    };
+    FolderPlace lastFolder() const;
+    void setLastFolder(const FolderPlace &place);
+
+    // The window's size and place, as QWidget::saveGeometry() gives them.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray &geometry);
+
+    // Whether the values reached the disk.
     [[nodiscard]] bool sync();
     QString fileName() const { return m_settings->fileName(); }
 

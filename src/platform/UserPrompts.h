@@ -18,6 +18,7 @@ public:
     virtual void message(const QString &text, Icon icon) = 0;
     // A yes/no question; true for yes.
     virtual bool confirm(const QString &text) = 0;
-    // Asks for the bookmark file; no value when the user cancels.
-    virtual std::optional<QString> chooseBookmarkFile() = 0;
+    // Asks for the bookmark file, starting in `startFolder` (the home folder when
+    // empty); no value when the user cancels.
+    virtual std::optional<QString> chooseBookmarkFile(const QString &startFolder) = 0;
 };

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace {
 const QString Title = QStringLiteral("Linkcrate");
@@ -24,23 +25,31 @@ QMessageBox::Icon boxIcon(UserPrompts::Icon icon)
 }
 } // namespace
 
+QWidget *QtUserPrompts::owner() const
+{
+    // A dialog is centred on its parent; a window not yet shown sits at the
+    // screen's corner, so until then the dialog is centred on the screen.
+    return m_parent && m_parent->isVisible() ? m_parent : nullptr;
+}
+
 void QtUserPrompts::message(const QString &text, Icon icon)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(boxIcon(icon), Title, shown, QMessageBox::Ok, m_parent);
+    QMessageBox box(boxIcon(icon), Title, shown, QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool QtUserPrompts::confirm(const QString &text)
 {
-    return QMessageBox::question(m_parent, Title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return QMessageBox::question(owner(), Title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 
-std::optional<QString> QtUserPrompts::chooseBookmarkFile()
+std::optional<QString> QtUserPrompts::chooseBookmarkFile(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Please select the Netscape Bookmarks file"), QDir::homePath());
+    QFileDialog dialog(owner(), QStringLiteral("Please select the Netscape Bookmarks file"),
+                       startFolder.isEmpty() ? QDir::homePath() : startFolder);
     // "*.htm" alone would not match the "bookmarks.html" that browsers export.
     dialog.setNameFilters({QStringLiteral("Netscape Bookmark files (*.htm *.html)"), QStringLiteral("All files (*)")});
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The prompts as real dialogs.
+// The prompts as real dialogs, centred on the window once it is shown.
 class QtUserPrompts : public UserPrompts
 {
 public:
@@ -12,8 +12,10 @@ public:
 
     void message(const QString &text, Icon icon) override;
     bool confirm(const QString &text) override;
-    std::optional<QString> chooseBookmarkFile() override;
+    std::optional<QString> chooseBookmarkFile(const QString &startFolder) override;
 
 private:
+    QWidget *owner() const;
+
     QWidget *m_parent = nullptr;
 };

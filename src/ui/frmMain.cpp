@@ -3,25 +3,32 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/EntryCheck.h"
-#include "platform/Settings.h"
 #include "platform/UrlTranslation.h"
 #include "platform/UserPrompts.h"
+#include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
 #include "ui/SelectAllLineEdit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int TwipsPerInch = 1440;
 
-// Where each control stands at the design size, in twips.
+// Where each control stands at the design size, in twips. With larger fonts
+// these are the minimums: a control grows to what its text needs.
 struct Place
 {
     int left, top, width, height;
@@ -34,6 +41,22 @@ constexpr Place TreePlace{120, 840, 3975, 2295};
 constexpr Place AddPlace{3480, 120, 615, 255};
 constexpr int DesignWidth = 4185;
 constexpr int DesignHeight = 3225;
+
+// What resizing keeps fixed, read off the places: the right margin of the
+// button, the address field and the tree, the gaps between controls, and the
+// margin under the tree.
+constexpr int RightMargin = DesignWidth - (AddPlace.left + AddPlace.width);
+constexpr int ButtonGap = AddPlace.left - (TextPlace.left + TextPlace.width);
+constexpr int LabelGap = TextPlace.left - (Label1Place.left + Label1Place.width);
+constexpr int RowGap = UrlPlace.top - (TextPlace.top + TextPlace.height);
+constexpr int BottomMargin = DesignHeight - (TreePlace.top + TreePlace.height);
+static_assert(UrlPlace.left + UrlPlace.width + RightMargin == DesignWidth
+                  && TreePlace.left + TreePlace.width + RightMargin == DesignWidth,
+              "the button, the address field and the tree end at one right margin");
+static_assert(TreePlace.top - (UrlPlace.top + UrlPlace.height) == RowGap, "the rows are evenly spaced");
+
+// Joins the names of a folder's path; no folder name holds it in practice.
+constexpr QChar PathJoin = QChar(0x1F);
 
 QString nodeKey(qint32 index)
 {
@@ -57,8 +80,11 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     , txtUrl(new SelectAllLineEdit(this))
     , Tree(new FolderTree(this))
     , cmdAdd(new QPushButton(QStringLiteral("&Add"), this))
+    , lblPath(new QLabel(this))
+    , filter(new FolderFilter(this))
     , m_settings(settings)
     , m_prompts(prompts)
+    , m_watcher(new QFileSystemWatcher(this))
 {
     initResources();
     setWindowTitle(QStringLiteral("Linkcrate"));
@@ -66,44 +92,57 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     Label1->setBuddy(txtText);
     Label2->setBuddy(txtUrl);
     Tree->setImageList(&images);
-
-    auto place = [this](QWidget *w, const Place &p) {
-        w->setGeometry(twipsToPixelsX(p.left), twipsToPixelsY(p.top), twipsToPixelsX(p.width),
-                       twipsToPixelsY(p.height));
-    };
-    place(Label1, Label1Place);
-    place(txtText, TextPlace);
-    place(Label2, Label2Place);
-    place(txtUrl, UrlPlace);
-    place(Tree, TreePlace);
-    place(cmdAdd, AddPlace);
+    // Enter adds from anywhere but the folder filter.
+    cmdAdd->setDefault(true);
+    lblPath->setAccessibleName(QStringLiteral("Where the bookmark goes"));
+    lblPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setTabOrder(txtText, txtUrl);
     setTabOrder(txtUrl, Tree);
     setTabOrder(Tree, cmdAdd);
-    resize(twipsToPixelsX(DesignWidth), twipsToPixelsY(DesignHeight));
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
-    // Enter in either field adds, as users of such a small form expect.
-    connect(txtText, &QLineEdit::returnPressed, this, &frmMain::cmdAdd_Click);
-    connect(txtUrl, &QLineEdit::returnPressed, this, &frmMain::cmdAdd_Click);
-}
+    connect(Tree, &QTreeWidget::currentItemChanged, this, &frmMain::showPath);
+    connect(filter, &FolderFilter::chosen, this, [this](qint32 folder) {
+        selectFolder(folder);
+        txtText->setFocus();
+    });
+    connect(filter, &FolderFilter::dismissed, this, [this] {
+        if (m_focusBeforeFilter)
+            m_focusBeforeFilter->setFocus();
+    });
 
-int frmMain::twipsToPixelsX(int twips) const
-{
-    return int(std::lround(double(twips) * logicalDpiX() / TwipsPerInch));
-}
+    const auto shortcut = [this](const QKeySequence &keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &frmMain::openFilter);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), &frmMain::openFilter);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::chooseOtherFile);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
+    // The tree's access key, as the fields have theirs.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
+            [this] { Tree->setFocus(Qt::ShortcutFocusReason); });
 
-int frmMain::twipsToPixelsY(int twips) const
-{
-    return int(std::lround(double(twips) * logicalDpiY() / TwipsPerInch));
+    // A browser rewrites the file by replacing it: the folder is watched too, and
+    // the several events of one rewrite make one reading.
+    m_changeTimer.setSingleShot(true);
+    m_changeTimer.setInterval(150);
+    connect(&m_changeTimer, &QTimer::timeout, this, &frmMain::fileMayHaveChanged);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { m_changeTimer.start(); });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changeTimer.start(); });
+
+    resize(naturalSize());
+    Form_Resize();
 }
 
 bool frmMain::Form_Load()
 {
     BookmarkFile = m_settings.bookmarks();
+    const auto named = [](const QString &path) { return !path.isEmpty() && path != Settings::BookmarksDefault; };
     bool chosen = false;
+    QString askIn;
     for (;;) {
-        if (BookmarkFile != Settings::BookmarksDefault && !BookmarkFile.isEmpty()) {
+        if (named(BookmarkFile)) {
             const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(BookmarkFile);
             if (recovery.outcome == BookmarkRecovery::Outcome::Restored)
                 m_prompts.message(recovery.message(), UserPrompts::Icon::Information);
@@ -111,7 +150,13 @@ bool frmMain::Form_Load()
                 m_prompts.message(recovery.error.message(), UserPrompts::Icon::Exclamation);
         }
         if (!QFileInfo(BookmarkFile).isFile()) {
-            const std::optional<QString> choice = m_prompts.chooseBookmarkFile();
+            if (named(BookmarkFile)) {
+                m_prompts.message(QStringLiteral("\"%1\" was not found. Choose the bookmark file.").arg(BookmarkFile),
+                                  UserPrompts::Icon::Exclamation);
+                const QFileInfo gone(BookmarkFile);
+                askIn = gone.absoluteDir().exists() ? gone.absolutePath() : QString();
+            }
+            const std::optional<QString> choice = m_prompts.chooseBookmarkFile(askIn);
             if (!choice)
                 return false;
             BookmarkFile = *choice;
@@ -121,6 +166,7 @@ bool frmMain::Form_Load()
             break;
         // A file that cannot be read must not lock the user out on every start:
         // say why and ask for another, as on a first run.
+        askIn = QFileInfo(BookmarkFile).absolutePath();
         BookmarkFile.clear();
     }
     if (chosen) {
@@ -132,8 +178,13 @@ bool frmMain::Form_Load()
     }
 
     loadImages();
+    ensurePolished();
+    resize(naturalSize());
+    restoreGeometry(m_settings.windowGeometry());
     show();
     FillTree();
+    selectFolder(chosen ? FolderCatalogue::Root : indexOf(m_settings.lastFolder()));
+    watchFile();
     txtText->setFocus();
     return true;
 }
@@ -161,11 +212,14 @@ void frmMain::FillTree()
     Tree->clearNodes();
     Tree->beginFill();
     QTreeWidgetItem *root = Tree->addNode({}, QStringLiteral("D-1"), QStringLiteral("Bookmarks"), 1);
+    root->setToolTip(0, BookmarkFile);
     for (qint32 index = 0; index < catalogue.FolderCount; ++index)
         Tree->addNode(nodeKey(catalogue.parent(index)), nodeKey(index), catalogue.displayName(index), 2, 3);
     Tree->endFill();
     root->setExpanded(true);
     Tree->selectKey(QStringLiteral("D-1"));
+    filter->setFolders(&catalogue);
+    showPath();
 }
 
 bool frmMain::InvalidInput()
@@ -190,14 +244,22 @@ bool frmMain::InvalidInput()
     return true;
 }
 
+qint32 frmMain::selectedIndex() const
+{
+    const std::optional<QString> key = Tree->selectedKey();
+    bool isNumber = false;
+    const qint32 index = key ? key->mid(1).toInt(&isNumber) : 0;
+    if (!key || !isNumber || index < FolderCatalogue::Root || index >= catalogue.FolderCount)
+        return FolderCatalogue::Root - 1;
+    return index;
+}
+
 void frmMain::cmdAdd_Click()
 {
     if (m_busy)
         return;
-    const std::optional<QString> key = Tree->selectedKey();
-    bool isNumber = false;
-    const qint32 index = key ? key->mid(1).toInt(&isNumber) : 0;
-    if (!key || !isNumber || index < FolderCatalogue::Root || index >= catalogue.FolderCount) {
+    const qint32 index = selectedIndex();
+    if (index < FolderCatalogue::Root) {
         m_prompts.message(QStringLiteral("No directory selected !"), UserPrompts::Icon::None);
         Tree->setFocus();
         return;
@@ -217,7 +279,7 @@ void frmMain::cmdAdd_Click()
                               + QStringLiteral("\nNothing was written. The folders have been read again: "
                                                "check the folder and press Add again."),
                           UserPrompts::Icon::Exclamation);
-        rereadAfterChange(index);
+        reread(true);
         txtText->setFocus();
         return;
     }
@@ -227,33 +289,138 @@ void frmMain::cmdAdd_Click()
         txtText->setFocus();
         return;
     }
+    m_settings.setLastFolder(placeOf(index));
     txtText->clear();
     txtUrl->clear();
     txtText->setFocus();
 }
 
-void frmMain::rereadAfterChange(qint32 index)
+QStringList frmMain::pathKeys() const
 {
-    // Find the same folder again by its path; of several folders with one path,
-    // the one in the same place among them.
-    QByteArray path;
-    int occurrence = 0;
-    if (index != FolderCatalogue::Root) {
-        path = catalogue.FolderPaths(index);
-        for (qint32 i = 0; i < index; ++i)
-            occurrence += catalogue.FolderPaths(i) == path ? 1 : 0;
-    }
-    if (!readCatalogue())
-        return;
-    FillTree();
-    if (index == FolderCatalogue::Root)
-        return;
+    // Parents come before their children: one pass makes every path.
+    QStringList keys;
+    keys.reserve(catalogue.FolderCount);
     for (qint32 i = 0; i < catalogue.FolderCount; ++i) {
-        if (catalogue.FolderPaths(i) == path && occurrence-- == 0) {
-            Tree->selectKey(nodeKey(i));
-            return;
-        }
+        const qint32 parent = catalogue.parent(i);
+        keys.append(parent == FolderCatalogue::Root ? catalogue.displayName(i)
+                                                    : keys[parent] + PathJoin + catalogue.displayName(i));
     }
+    return keys;
+}
+
+Settings::FolderPlace frmMain::placeOf(qint32 index) const
+{
+    if (index == FolderCatalogue::Root)
+        return {};
+    const QStringList keys = pathKeys();
+    const auto rank = std::count(keys.cbegin(), keys.cbegin() + index, keys[index]);
+    return {keys[index].split(PathJoin), int(rank)};
+}
+
+qint32 frmMain::indexOf(const Settings::FolderPlace &place) const
+{
+    if (place.path.isEmpty())
+        return FolderCatalogue::Root;
+    const QString wanted = place.path.join(PathJoin);
+    const QStringList keys = pathKeys();
+    int rank = place.rank;
+    for (qint32 i = 0; i < keys.size(); ++i) {
+        if (keys[i] == wanted && rank-- == 0)
+            return i;
+    }
+    return FolderCatalogue::Root;
+}
+
+void frmMain::selectFolder(qint32 index)
+{
+    Tree->selectKey(nodeKey(index));
+}
+
+void frmMain::reread(bool tellFailure)
+{
+    const Settings::FolderPlace place = placeOf(selectedIndex() < FolderCatalogue::Root ? FolderCatalogue::Root
+                                                                                        : selectedIndex());
+    if (tellFailure) {
+        if (!readCatalogue())
+            return;
+    } else if (catalogue.read(BookmarkFile).failed()) {
+        // Caught half-way through another program's rewrite: the next change
+        // brings the complete file, and Add checks the file in any case.
+        return;
+    }
+    FillTree();
+    selectFolder(indexOf(place));
+}
+
+void frmMain::watchFile()
+{
+    if (!m_watcher->files().isEmpty())
+        m_watcher->removePaths(m_watcher->files());
+    if (!m_watcher->directories().isEmpty())
+        m_watcher->removePaths(m_watcher->directories());
+    m_watcher->addPath(BookmarkFile);
+    m_watcher->addPath(QFileInfo(BookmarkFile).absolutePath());
+}
+
+void frmMain::fileMayHaveChanged()
+{
+    if (m_busy) {
+        m_changeTimer.start();
+        return;
+    }
+    FileIdentity now;
+    QString reason;
+    if (!FileIdentity::read(BookmarkFile, now, reason))
+        return; // gone for now: the folder's watch tells when it is back
+    // A replaced file is a new inode, which the old watch does not follow.
+    if (!m_watcher->files().contains(BookmarkFile))
+        m_watcher->addPath(BookmarkFile);
+    if (now != catalogue.identity())
+        reread(false);
+}
+
+void frmMain::showPath()
+{
+    const QString fileName = QFileInfo(BookmarkFile).fileName();
+    const QString path = FolderTree::shownPath(Tree->currentItem());
+    const QString text = path.isEmpty() ? fileName : fileName + QStringLiteral(": ") + path;
+    lblPath->setText(lblPath->fontMetrics().elidedText(text, Qt::ElideMiddle, std::max(0, lblPath->width())));
+    lblPath->setToolTip(BookmarkFile);
+    lblPath->setAccessibleDescription(text);
+}
+
+void frmMain::chooseOtherFile()
+{
+    if (m_busy)
+        return;
+    const std::optional<QString> choice = m_prompts.chooseBookmarkFile(QFileInfo(BookmarkFile).absolutePath());
+    if (!choice)
+        return;
+    // On failure the catalogue, and so the window, stays with the file in use.
+    if (const FileError error = catalogue.read(*choice); error.failed()) {
+        m_prompts.message(error.message(), UserPrompts::Icon::Critical);
+        return;
+    }
+    BookmarkFile = *choice;
+    m_settings.setBookmarks(BookmarkFile);
+    m_settings.setLastFolder({});
+    if (!m_settings.sync())
+        m_prompts.message(QStringLiteral("The choice of bookmark file could not be saved in \"%1\".")
+                              .arg(m_settings.fileName()),
+                          UserPrompts::Icon::Exclamation);
+    FillTree();
+    watchFile();
+    txtText->setFocus();
+}
+
+void frmMain::openFilter()
+{
+    if (m_busy)
+        return;
+    if (!filter->isVisible())
+        m_focusBeforeFilter = QApplication::focusWidget();
+    filter->setGeometry(Tree->geometry());
+    filter->open();
 }
 
 void frmMain::setBusy(bool busy)
@@ -266,22 +433,75 @@ void frmMain::setBusy(bool busy)
         setCursor(Qt::ArrowCursor);
 }
 
+frmMain::Grown frmMain::grownPlaces() const
+{
+    // The places of the design, grown where the texts need more room.
+    const auto px = [this](int twips) { return twipsToPixelsX(twips); };
+    const auto py = [this](int twips) { return twipsToPixelsY(twips); };
+    Grown g;
+    g.labelWidth = std::max({px(Label1Place.width), Label1->sizeHint().width(), Label2->sizeHint().width()});
+    g.labelHeight = std::max(py(Label1Place.height), Label1->sizeHint().height());
+    g.fieldLeft = std::max(px(TextPlace.left), px(Label1Place.left) + g.labelWidth + px(LabelGap));
+    g.buttonWidth = std::max(px(AddPlace.width), cmdAdd->sizeHint().width());
+    g.buttonHeight = std::max(py(AddPlace.height), cmdAdd->sizeHint().height());
+    g.row1Height = std::max(py(TextPlace.height), txtText->sizeHint().height());
+    g.row2Top = std::max(py(UrlPlace.top), py(TextPlace.top) + std::max(g.row1Height, g.buttonHeight) + py(RowGap));
+    g.row2Height = std::max(py(UrlPlace.height), txtUrl->sizeHint().height());
+    g.treeTop = std::max(py(TreePlace.top), g.row2Top + g.row2Height + py(RowGap));
+    g.pathHeight = lblPath->sizeHint().height();
+    return g;
+}
+
+QSize frmMain::naturalSize() const
+{
+    // The design size, or more when larger fonts need it; the path line comes
+    // under the tree of the design's size.
+    const Grown g = grownPlaces();
+    const int width = g.fieldLeft + twipsToPixelsX(TextPlace.width + ButtonGap) + g.buttonWidth
+        + twipsToPixelsX(RightMargin);
+    const int height = g.treeTop + twipsToPixelsY(TreePlace.height) + g.pathHeight + 2 * twipsToPixelsY(BottomMargin);
+    return {std::max(twipsToPixelsX(DesignWidth), width), height};
+}
+
+int frmMain::twipsToPixelsX(int twips) const
+{
+    return int(std::lround(double(twips) * logicalDpiX() / TwipsPerInch));
+}
+
+int frmMain::twipsToPixelsY(int twips) const
+{
+    return int(std::lround(double(twips) * logicalDpiY() / TwipsPerInch));
+}
+
 void frmMain::Form_Resize()
 {
-    // Each assignment stands alone: one whose value would be negative (a very
-    // small window) is skipped, and the control keeps its last size.
-    const int W = int(std::lround(double(width()) * TwipsPerInch / logicalDpiX()));
-    const int H = int(std::lround(double(height()) * TwipsPerInch / logicalDpiY()));
-    if (W - 705 >= 0)
-        cmdAdd->move(twipsToPixelsX(W - 705), cmdAdd->y());
-    if (W - 1530 >= 0)
-        txtText->resize(twipsToPixelsX(W - 1530), txtText->height());
-    if (W - 810 >= 0)
-        txtUrl->resize(twipsToPixelsX(W - 810), txtUrl->height());
-    if (W - 210 >= 0)
-        Tree->resize(twipsToPixelsX(W - 210), Tree->height());
-    if (H - 930 >= 0)
-        Tree->resize(Tree->width(), twipsToPixelsY(H - 930));
+    const auto px = [this](int twips) { return twipsToPixelsX(twips); };
+    const auto py = [this](int twips) { return twipsToPixelsY(twips); };
+    const Grown g = grownPlaces();
+    Label1->setGeometry(px(Label1Place.left), py(Label1Place.top), g.labelWidth, g.labelHeight);
+    Label2->setGeometry(px(Label2Place.left), g.row2Top, g.labelWidth, g.labelHeight);
+
+    // The resize rule: the button keeps its right margin, the fields and the
+    // tree take the width that is left, the tree the height. A value that
+    // would be negative (a very small window) is skipped, and that control
+    // keeps its last size.
+    const int W = width();
+    const int H = height();
+    const int buttonLeft = W - px(RightMargin) - g.buttonWidth;
+    if (buttonLeft >= 0)
+        cmdAdd->setGeometry(buttonLeft, py(AddPlace.top), g.buttonWidth, g.buttonHeight);
+    if (const int w = buttonLeft - px(ButtonGap) - g.fieldLeft; w >= 0)
+        txtText->setGeometry(g.fieldLeft, py(TextPlace.top), w, g.row1Height);
+    if (const int w = W - px(RightMargin) - g.fieldLeft; w >= 0)
+        txtUrl->setGeometry(g.fieldLeft, g.row2Top, w, g.row2Height);
+    const int treeWidth = W - px(RightMargin) - px(TreePlace.left);
+    const int treeHeight = H - 2 * py(BottomMargin) - g.pathHeight - g.treeTop;
+    Tree->setGeometry(px(TreePlace.left), g.treeTop, treeWidth >= 0 ? treeWidth : Tree->width(),
+                      treeHeight >= 0 ? treeHeight : Tree->height());
+    lblPath->setGeometry(px(TreePlace.left), g.treeTop + Tree->height() + py(BottomMargin), Tree->width(), g.pathHeight);
+    if (filter->isVisible())
+        filter->setGeometry(Tree->geometry());
+    showPath();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
@@ -290,11 +510,34 @@ void frmMain::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
+void frmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A larger font needs larger controls, and room for them.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        resize(size().expandedTo(naturalSize()));
+        Form_Resize();
+    }
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    // What the fields, the tree and the button leave of Enter adds the bookmark.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
+        cmdAdd_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void frmMain::closeEvent(QCloseEvent *event)
 {
     // The window repaints during a long addition; it must not go away half-way.
-    if (m_busy)
+    if (m_busy) {
         event->ignore();
-    else
-        QWidget::closeEvent(event);
+        return;
+    }
+    m_settings.setWindowGeometry(saveGeometry());
+    QWidget::closeEvent(event);
 }

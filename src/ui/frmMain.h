@@ -1,19 +1,23 @@
 #pragma once
 
 #include "bookmarks/FolderCatalogue.h"
+#include "platform/Settings.h"
 #include "ui/ImageList.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+class FolderFilter;
 class FolderTree;
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class Settings;
 class UserPrompts;
 
-// The program's one window: the link text, the address, the Add button and the
-// tree of the bookmark file's folders.
+// The program's one window: the link text, the address, the Add button, the
+// tree of the bookmark file's folders and, under it, where a bookmark would go.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -31,6 +35,10 @@ public:
     // True when the entry is refused: the user has been told and the focus moved.
     bool InvalidInput();
     void Form_Resize();
+    // Ctrl+O: another bookmark file, remembered like the first choice.
+    void chooseOtherFile();
+    // Ctrl+F: finds a folder by words of its path.
+    void openFilter();
 
     // Lengths in the window are given in twips (1/1440 inch).
     int twipsToPixelsX(int twips) const;
@@ -45,18 +53,44 @@ public:
     QLineEdit *txtUrl;
     FolderTree *Tree;
     QPushButton *cmdAdd;
+    QLabel *lblPath;
+    FolderFilter *filter;
     ImageList images;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     bool readCatalogue();
-    void rereadAfterChange(qint32 index);
+    // Reads the file again and selects the same folder: by its path and, of
+    // several folders with one path, by its rank among them.
+    void reread(bool tellFailure);
+    Settings::FolderPlace placeOf(qint32 index) const;
+    qint32 indexOf(const Settings::FolderPlace &place) const;
+    QStringList pathKeys() const;
+    qint32 selectedIndex() const;
+    void selectFolder(qint32 index);
+    void showPath();
+    void watchFile();
+    void fileMayHaveChanged();
+    // Where the controls stand before the resize rule: the design's places, or
+    // more where a larger font needs it.
+    struct Grown
+    {
+        int labelWidth, labelHeight, fieldLeft, buttonWidth, buttonHeight;
+        int row1Height, row2Top, row2Height, treeTop, pathHeight;
+    };
+    Grown grownPlaces() const;
+    QSize naturalSize() const;
     void setBusy(bool busy);
 
     Settings &m_settings;
     UserPrompts &m_prompts;
     bool m_busy = false;
+    QFileSystemWatcher *m_watcher;
+    QTimer m_changeTimer;
+    QPointer<QWidget> m_focusBeforeFilter;
 };
