@@ -169,6 +169,8 @@ void TestEngine::golden_data()
                                                 << "mixed-eol.root.expected.html";
     QTest::newRow("mixed terminators, LF line") << "mixed-eol.html" << 0 << "https://linkcrate.example/mac"
                                                 << "Mac" << "mixed-eol.mac.expected.html";
+    QTest::newRow("Shift_JIS declared, references for what it cannot hold")
+        << "shift_jis.html" << 0 << "https://linkcrate.example/jp" << "表と漢字 한 ¥" << "shift_jis.nihon.expected.html";
     QTest::newRow("CR only") << "cr-only.html" << 0 << "https://linkcrate.example/classic" << "Classic"
                              << "cr-only.classic.expected.html";
 }
