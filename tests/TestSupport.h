@@ -10,8 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Points HOME and the XDG folders at a fresh temporary folder before any Qt
-// object exists, so that no test touches the real settings, files or trash.
+// Points HOME, the XDG folders and the working folder at a fresh temporary
+// folder before any Qt object exists, so that no test touches the real settings,
+// files or trash, and no run leaves anything for the next.
 class TestEnvironment
 {
 public:
@@ -31,6 +32,8 @@ public:
         QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                                      | QFileDevice::ExeOwner);
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Whatever a test leaves in its working folder goes with the rest.
+        QDir::setCurrent(root);
         QStandardPaths::setTestModeEnabled(true);
     }
 
