@@ -7,6 +7,7 @@
 
 class BookmarkLock;
 class FolderCatalogue;
+class TextCodec;
 
 // linkcrate-add: adds a bookmark, or lists the folders, from the command line.
 class AddCommand
@@ -52,10 +53,10 @@ private:
 
     Stop parse(const QStringList &arguments, Request &request);
     Stop findFile(Request &request);
-    Stop readFile(const Request &request, std::optional<BookmarkLock> &lock, FolderCatalogue &catalogue);
-    Stop findFolder(const Request &request, const FolderCatalogue &catalogue, qint32 &folder);
+    Stop addInOnePass(const Request &request, BookmarkLock &lock);
     int list(const FolderCatalogue &catalogue);
-    int add(const Request &request, FolderCatalogue &catalogue, qint32 folder, BookmarkLock *lock);
+    int add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock);
+    void show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text);
 
     void say(const QString &message);
     int fail(int code, const QString &message);
