@@ -3,8 +3,7 @@
 #include "bookmarks/BlockWriter.h"
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkScanner.h"
-#include "bookmarks/CharsetProbe.h"
-#include "bookmarks/DisplayPaths.h"
+#include "bookmarks/FolderPathWalk.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/FolderWalker.h"
 
@@ -198,41 +197,31 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
     BookmarkScanner scanner(&hold.InFile);
     BlockWriter writer(hold.replacement->device());
     scanner.setOutput(&writer);
-    CharsetProbe charset;
-    scanner.setBlockCallback([&](QByteArrayView block) { charset.feed(block); });
-    FolderWalker walker(scanner, hold.target);
-    if (!walker.start())
-        return failed(walker.error());
-    charset.headerEnds(scanner.offset());
-    // Provisional for an undeclared file: UTF-8 until a byte says otherwise.
-    const TextCodec codec = charset.codec();
-    result.codec = codec;
-    const QByteArray line = bookmarkLine(codec, url, text);
+    FolderPathWalk walk(scanner, hold.target, u'/');
+    if (!walk.start())
+        return failed(walk.error());
+    result.codec = walk.codec();
+    const QByteArray line = bookmarkLine(walk.codec(), url, text);
 
     bool placed = search.isTarget(FolderCatalogue::Root, QString());
     if (placed)
         scanner.insertLine(line);
-    DisplayPaths paths(u'/');
-    for (FolderWalker::Folder folder;;) {
-        const FolderWalker::Step step = walker.next(folder);
-        if (charset.utf8RuledOut())
-            return ended(Outcome::TwoPasses);
-        if (step == FolderWalker::Step::Done)
-            break;
-        if (step == FolderWalker::Step::Failed)
-            return failed(walker.error());
-        const QString &path = paths.enter(folder.index, folder.parent,
-                                          TextCodec::decodeEntities(codec.decode(folder.name)));
-        if (search.isTarget(folder.index, path) && !placed) {
+    // On to the end of the file, whatever was found: the search may meet a second
+    // folder of the same path, and the file must be whole.
+    qint32 index = 0;
+    const QString *path = nullptr;
+    FolderPathWalk::Step step;
+    while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder) {
+        if (search.isTarget(index, *path) && !placed) {
             scanner.insertLine(line);
             placed = true;
         }
     }
-    // What follows the root list is copied too, and must be read before the
-    // charset of an undeclared file is known.
-    if (!scanner.copyRest())
-        return failed(FileError::io(QStringLiteral("read"), hold.target, scanner.errorString()));
-    if (!(charset.codec() == codec))
+    if (step == FolderPathWalk::Step::Done)
+        step = walk.finish();
+    if (step == FolderPathWalk::Step::Failed)
+        return failed(walk.error());
+    if (step == FolderPathWalk::Step::OtherCharset)
         return ended(Outcome::TwoPasses);
     if (!placed)
         return ended(Outcome::NotFound);

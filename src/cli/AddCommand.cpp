@@ -4,13 +4,16 @@
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/DisplayPaths.h"
+#include "bookmarks/BookmarkScanner.h"
 #include "bookmarks/EntryCheck.h"
 #include "bookmarks/FolderCatalogue.h"
+#include "bookmarks/FolderPathWalk.h"
 #include "platform/Settings.h"
 #include "platform/UrlTranslation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -161,6 +164,10 @@ int AddCommand::run(const QStringList &arguments)
     // An addition holds the lock from reading the folders to replacing the file, so
     // that another writer (a window, another linkcrate-add) cannot slip in between.
     // Scripts can afford to wait longer for it than a window.
+    if (request.list) {
+        if (const Stop stop = listInOnePass(request))
+            return *stop;
+    }
     std::optional<BookmarkLock> lock;
     if (!request.list && !request.dryRun) {
         lock.emplace(BookmarkInserter::rewriteTarget(request.file));
@@ -260,20 +267,58 @@ AddCommand::Stop AddCommand::addInOnePass(const Request &request, BookmarkLock &
     return {};
 }
 
+// The folders as the file is read, each path built from its parent's; only a
+// file whose charset turns out other than the one the names were read in goes
+// on to list().
+AddCommand::Stop AddCommand::listInOnePass(const Request &request)
+{
+    QFile InFile;
+    FileIdentity identity;
+    if (const FileError error = FileAccess::openForReading(request.file, InFile, identity); error.failed())
+        return fail(FileProblem, error.message());
+    BookmarkScanner scanner(&InFile);
+    FolderPathWalk walk(scanner, request.file, u'/');
+    if (!walk.start())
+        return fail(FileProblem, walk.error().message());
+    QString text;
+    qint32 index = 0;
+    const QString *path = nullptr;
+    FolderPathWalk::Step step;
+    while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder)
+        appendListLine(text, index, *path);
+    if (step == FolderPathWalk::Step::Done)
+        step = walk.finish();
+    if (step == FolderPathWalk::Step::Failed)
+        return fail(FileProblem, walk.error().message());
+    if (step == FolderPathWalk::Step::OtherCharset)
+        return {};
+    printList(text);
+    return Added;
+}
+
 int AddCommand::list(const FolderCatalogue &catalogue)
 {
-    // One write for the whole list: a file may hold tens of thousands of folders.
     DisplayPaths paths(u'/');
     QString text;
-    for (qint32 i = 0; i < catalogue.FolderCount; ++i) {
-        text += QString::number(i);
-        text += u'\t';
-        text += paths.enter(i, catalogue.parent(i), catalogue.displayName(i));
-        text += u'\n';
-    }
+    for (qint32 i = 0; i < catalogue.FolderCount; ++i)
+        appendListLine(text, i, paths.enter(i, catalogue.parent(i), catalogue.displayName(i)));
+    printList(text);
+    return Added;
+}
+
+void AddCommand::appendListLine(QString &text, qint32 index, const QString &path)
+{
+    text += QString::number(index);
+    text += u'\t';
+    text += path;
+    text += u'\n';
+}
+
+// One write for the whole list: a file may hold tens of thousands of folders.
+void AddCommand::printList(const QString &text)
+{
     m_out << text;
     m_out.flush();
-    return Added;
 }
 
 // With the folders read: a dry run, or an addition the one pass could not make.

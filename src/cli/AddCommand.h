@@ -54,7 +54,10 @@ private:
     Stop parse(const QStringList &arguments, Request &request);
     Stop findFile(Request &request);
     Stop addInOnePass(const Request &request, BookmarkLock &lock);
+    Stop listInOnePass(const Request &request);
     int list(const FolderCatalogue &catalogue);
+    static void appendListLine(QString &text, qint32 index, const QString &path);
+    void printList(const QString &text);
     int add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock);
     void show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text);
 
