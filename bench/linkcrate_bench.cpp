@@ -550,9 +550,9 @@ int main(int argc, char *argv[])
                 listing.floorMs, listing.ratio.median, listing.ratio.min, listing.ratio.max);
     std::printf("| catalogue / floor_read, in %d processes | | | | %.2f (%.2f-%.2f) | <= 2.0 |\n", runs,
                 catalogueSpread.median, catalogueSpread.min, catalogueSpread.max);
-    std::printf("| peak memory, linkcrate-add: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | +%.1f MiB | <= +16 MiB |\n", mb,
+    std::printf("| peak memory, linkcrate-add: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | %+.1f MiB | <= +16 MiB |\n", mb,
                 addSmallMiB, addBigMiB, addBigMiB - addSmallMiB);
-    std::printf("| peak memory, linkcrate-add --list: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | +%.1f MiB | in proportion to folders |\n",
+    std::printf("| peak memory, linkcrate-add --list: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | %+.1f MiB | in proportion to folders |\n",
                 mb, listSmallMiB, listBigMiB, listBigMiB - listSmallMiB);
     return 0;
 }
