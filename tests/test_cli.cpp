@@ -61,7 +61,7 @@ void TestCli::runs()
     writeBytes(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
                       "<DT><H3>a/b</H3>\n<DL><p>\n</DL>\n</DL>\n");
     // Not UTF-8, as a block read well after the folder shows.
-    writeBytes(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(3 << 20, ' ') + "<DT>Caf\xE9\n</DL>\n");
+    writeBytes(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT>Caf\xE9\n</DL>\n");
     const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Linkcrate/Linkcrate.conf");
     Settings(conf).setBookmarks(file);
     // The trash cannot be made under a regular file.
