@@ -3,8 +3,8 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkRecovery.h"
-#include "bookmarks/DisplayPaths.h"
 #include "bookmarks/BookmarkScanner.h"
+#include "bookmarks/DisplayPaths.h"
 #include "bookmarks/EntryCheck.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/FolderPathWalk.h"
@@ -161,13 +161,14 @@ int AddCommand::run(const QStringList &arguments)
         return *stop;
     if (const Stop stop = findFile(request))
         return *stop;
-    // An addition holds the lock from reading the folders to replacing the file, so
-    // that another writer (a window, another linkcrate-add) cannot slip in between.
-    // Scripts can afford to wait longer for it than a window.
     if (request.list) {
         if (const Stop stop = listInOnePass(request))
             return *stop;
     }
+    // An addition holds the lock from before the file is read until it is replaced,
+    // so that another writer (a window, another linkcrate-add) cannot slip in
+    // between; a second reading, if the charset needs one, is under the same lock.
+    // Scripts can afford to wait longer for it than a window.
     std::optional<BookmarkLock> lock;
     if (!request.list && !request.dryRun) {
         lock.emplace(BookmarkInserter::rewriteTarget(request.file));
