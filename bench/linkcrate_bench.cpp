@@ -1,6 +1,7 @@
 // Benchmark for large bookmark files: generates a realistic export from a fixed
 // seed, then times start-up's reading and filling and one addition against what
 // the machine allows (reading and copying the file), and measures peak memory.
+// The command line is timed as whole processes, against cp + sync and wc -l.
 
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/FolderCatalogue.h"
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -24,8 +26,13 @@
 #include <fcntl.h>
 #include <functional>
 #include <random>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+
+extern char **environ;
 
 namespace {
 
@@ -262,10 +269,117 @@ void floorCopy(const QString &from, const QString &to)
     QFile::remove(to);
 }
 
+
+// The spread of a ratio over several runs.
+struct Spread
+{
+    double median = 0;
+    double min = 0;
+    double max = 0;
+};
+
+Spread spreadOf(const std::vector<double> &v)
+{
+    if (v.empty())
+        return {};
+    return {median(v), *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end())};
+}
+
+// One process from start to exit, its output thrown away: the wall time and the
+// peak resident size the kernel kept for it.
+struct ProcessRun
+{
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+ProcessRun runProcess(char *const argv[])
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer t;
+    t.start();
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        fail(QStringLiteral("cannot start ") + QString::fromLocal8Bit(argv[0]));
+    int status = 0;
+    struct rusage usage {};
+    if (::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        fail(QStringLiteral("failed: ") + QString::fromLocal8Bit(argv[0]));
+    return {double(t.nsecsElapsed()) / 1e6, double(usage.ru_maxrss) / 1024.0};
+}
+
+ProcessRun runProcess(const QStringList &arguments)
+{
+    std::vector<QByteArray> bytes;
+    for (const QString &a : arguments)
+        bytes.push_back(QFile::encodeName(a));
+    std::vector<char *> argv;
+    for (QByteArray &b : bytes)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    return runProcess(argv.data());
+}
+
+// A process's peak resident size. A child started from this process counts our
+// own size as its peak (the kernel takes it over when the child replaces itself
+// with the program), so the program is started from a fresh, small copy of the
+// benchmark that does nothing else.
+double peakOfProcess(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--peak-of")} + arguments);
+    if (!process.waitForFinished(600000) || process.exitCode() != 0)
+        fail(QStringLiteral("failed: ") + arguments.join(u' '));
+    return process.readAllStandardOutput().trimmed().toDouble();
+}
+
+// A process and its floor, run in turns; each ratio is of one pair.
+struct ProcessPair
+{
+    double floorMs = 0;
+    double stepMs = 0;
+    Spread ratio;
+};
+
+ProcessPair timeProcesses(int runs, const QList<QStringList> &floorCommands, const QStringList &stepArgs,
+                          const std::function<void()> &between = {})
+{
+    std::vector<double> floors;
+    std::vector<double> steps;
+    std::vector<double> ratios;
+    ProcessPair pair;
+    for (int i = 0; i < runs; ++i) {
+        if (between)
+            between();
+        double floorMs = 0;
+        for (const QStringList &command : floorCommands)
+            floorMs += runProcess(command).ms;
+        floors.push_back(floorMs);
+        if (between)
+            between();
+        steps.push_back(runProcess(stepArgs).ms);
+        ratios.push_back(steps.back() / floors.back());
+    }
+    pair.floorMs = median(floors);
+    pair.stepMs = median(steps);
+    pair.ratio = spreadOf(ratios);
+    return pair;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Before anything else grows this process: see peakOfProcess().
+    if (argc > 2 && std::strcmp(argv[1], "--peak-of") == 0) {
+        std::printf("%f\n", runProcess(argv + 2).peakMiB);
+        return 0;
+    }
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times Linkcrate on a large generated bookmark file."));
@@ -276,8 +390,24 @@ int main(int argc, char *argv[])
     const QCommandLineOption repsOption(QStringLiteral("reps"), QStringLiteral("Repetitions per timing (5)."), QStringLiteral("N"), QStringLiteral("5"));
     const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Where to write the files (a temporary folder)."), QStringLiteral("DIR"));
     const QCommandLineOption keepOption(QStringLiteral("keep"), QStringLiteral("Keep the generated files (for profiling)."));
-    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption});
+    const QCommandLineOption ratioOption(QStringLiteral("catalogue-ratio"),
+                                         QStringLiteral("Only print catalogue / floor_read for FILE (used by the benchmark "
+                                                        "itself, one process per run)."),
+                                         QStringLiteral("FILE"));
+    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption, ratioOption});
     parser.process(app);
+    if (parser.isSet(ratioOption)) {
+        const QString file = parser.value(ratioOption);
+        FolderCatalogue catalogue;
+        const auto [readMs, catalogueMs] = timePairMs(
+            std::max(1, parser.value(repsOption).toInt()), [&] { floorRead(file); },
+            [&] {
+                if (const FileError e = catalogue.read(file); e.failed())
+                    fail(e.message());
+            });
+        std::printf("%f\n", catalogueMs / readMs);
+        return 0;
+    }
 
     Shape big;
     big.bytes = qint64(parser.value(mbOption).toDouble() * 1000 * 1000);
@@ -294,6 +424,7 @@ int main(int argc, char *argv[])
         std::printf("files kept in %s\n", qPrintable(tmp.path()));
     // The trash and the settings stay inside the temporary folder.
     qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.filePath(QStringLiteral("config"))));
     QDir().mkpath(tmp.filePath(QStringLiteral("data")));
     const auto emptyTrash = [&] { QDir(tmp.filePath(QStringLiteral("data/Trash"))).removeRecursively(); };
 
@@ -366,6 +497,46 @@ int main(int argc, char *argv[])
             keystrokes.push_back(timeMs(1, [&] { window.filter->field()->setText(query.left(n)); }));
     }
     const double keystrokeWorstMs = *std::max_element(keystrokes.begin(), keystrokes.end());
+    // Whole processes, each against its floor in the same run. The floor of an
+    // addition is copying the file and putting the copy on the disk (sync of that
+    // file, as the addition syncs its new version), that of --list counting lines.
+    const int runs = 5;
+    const QString addProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/linkcrate-add");
+    readCatalogue(bigFile);
+    const QString lastFolder = QString::number(catalogue.FolderCount - 1);
+    const auto addInto = [&](const QString &file) {
+        return QStringList{addProgram, QStringLiteral("--file"), file, QStringLiteral("--folder-index"), lastFolder,
+                           QStringLiteral("--text"), QStringLiteral("Bench"), QStringLiteral("https://bench.example/")};
+    };
+    const auto listOf = [&](const QString &file) { return QStringList{addProgram, QStringLiteral("--file"), file, QStringLiteral("--list")}; };
+    const QString copy = bigFile + QStringLiteral(".copy");
+    const auto cleanUp = [&] {
+        emptyTrash();
+        QFile::remove(copy);
+    };
+    const ProcessPair addition = timeProcesses(
+        runs, {{QStringLiteral("cp"), bigFile, copy}, {QStringLiteral("sync"), copy}}, addInto(bigFile), cleanUp);
+    const ProcessPair listing = timeProcesses(runs, {{QStringLiteral("wc"), QStringLiteral("-l"), bigFile}}, listOf(bigFile));
+    cleanUp();
+    // The small file's folders are fewer: its root list stands in for the last folder.
+    const double addSmallMiB = peakOfProcess({addProgram, QStringLiteral("--file"), smallFile, QStringLiteral("--text"),
+                                              QStringLiteral("Bench"), QStringLiteral("https://bench.example/")});
+    const double addBigMiB = peakOfProcess(addInto(bigFile));
+    const double listSmallMiB = peakOfProcess(listOf(smallFile));
+    const double listBigMiB = peakOfProcess(listOf(bigFile));
+    emptyTrash();
+    // The catalogue against the read floor in separate processes: a process's
+    // memory and caches make its ratio differ from the next one's.
+    std::vector<double> catalogueRatios;
+    for (int i = 0; i < runs; ++i) {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--catalogue-ratio"), bigFile, QStringLiteral("--reps"), QString::number(reps)});
+        if (!process.waitForFinished(600000) || process.exitCode() != 0)
+            fail(QStringLiteral("the catalogue process failed"));
+        catalogueRatios.push_back(process.readAllStandardOutput().trimmed().toDouble());
+    }
+    const Spread catalogueSpread = spreadOf(catalogueRatios);
 
     const double mb = double(QFileInfo(bigFile).size()) / 1e6;
     std::printf("Linkcrate benchmark: %.1f MB, %.0f lines, %d folders, %d bookmarks, median of %d\n\n", mb, lines,
@@ -387,5 +558,17 @@ int main(int argc, char *argv[])
                 catalogueSmallMem, catalogueBigMem);
     std::printf("| peak memory growth, insert: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | <= +16 MiB |\n", mb, insertSmallMem,
                 insertBigMem);
+    std::printf("\nWhole processes, %d runs each in turns with the floor; ratio: median (min-max) of the runs\n\n", runs);
+    std::printf("| process | time | floor | floor time | ratio | target |\n|---|---|---|---|---|---|\n");
+    std::printf("| linkcrate-add into the last folder | %.1f ms | cp + sync | %.1f ms | %.2f (%.2f-%.2f) | <= 1.25 |\n",
+                addition.stepMs, addition.floorMs, addition.ratio.median, addition.ratio.min, addition.ratio.max);
+    std::printf("| linkcrate-add --list | %.1f ms | wc -l | %.1f ms | %.2f (%.2f-%.2f) | <= 2.5 |\n", listing.stepMs,
+                listing.floorMs, listing.ratio.median, listing.ratio.min, listing.ratio.max);
+    std::printf("| catalogue / floor_read, in %d processes | | | | %.2f (%.2f-%.2f) | <= 2.0 |\n", runs,
+                catalogueSpread.median, catalogueSpread.min, catalogueSpread.max);
+    std::printf("| peak memory, linkcrate-add: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | %+.1f MiB | <= +16 MiB |\n", mb,
+                addSmallMiB, addBigMiB, addBigMiB - addSmallMiB);
+    std::printf("| peak memory, linkcrate-add --list: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | %+.1f MiB | in proportion to folders |\n",
+                mb, listSmallMiB, listBigMiB, listBigMiB - listSmallMiB);
     return 0;
 }

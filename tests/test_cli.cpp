@@ -37,6 +37,10 @@ void TestCli::runs_data()
         << QStringList{"--file", "F", "--folder", "/Other Bookmarks/Straße/", "--dry-run", "--text", "News", "news.example"}
         << 0 << "Would add to \"Other Bookmarks/Straße\" of \"F\":\n<DT><A HREF=\"http://news.example\">News</A>\n"
         << QByteArray();
+    QTest::newRow("one pass: nested path") << QStringList{"--file", "F", "--folder", "Other Bookmarks/Straße", "--text", "s", "s.example"}
+        << 0 << "" << QByteArray("Straße</H3>\n        <DL><p>\n<DT><A HREF=\"http://s.example\">s</A>\n");
+    QTest::newRow("undeclared, not UTF-8 after the folder") << QStringList{"--file", "LATIN", "--folder", "A", "--text", "é", "u"}
+        << 0 << "" << QByteArray("<DL><p>\n<DT><A HREF=\"http://u\">\xE9</A>\n</DL>\n");
     QTest::newRow("file from the setting") << QStringList{"--text", "Root", "https://r.example/"} << 0 << ""
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://r.example/\">Root</A>\n    <DT><A HREF=\"https://www.mozilla.org/\"");
 }
@@ -52,9 +56,12 @@ void TestCli::runs()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("bookmarks.html"));
     const QString twins = dir.filePath(QStringLiteral("twins.html"));
+    const QString latin = dir.filePath(QStringLiteral("latin.html"));
     writeBytes(file, readBytes(fixture(QStringLiteral("firefox-lf.html"))));
     writeBytes(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
                       "<DT><H3>a/b</H3>\n<DL><p>\n</DL>\n</DL>\n");
+    // Not UTF-8, as a block read well after the folder shows.
+    writeBytes(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT>Caf\xE9\n</DL>\n");
     const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Linkcrate/Linkcrate.conf");
     Settings(conf).setBookmarks(file);
     // The trash cannot be made under a regular file.
@@ -65,12 +72,13 @@ void TestCli::runs()
         writeBytes(trash, "not a folder");
     const auto substitute = [&](QString s) {
         s.replace(QStringLiteral("TWINS"), twins);
+        s.replace(QStringLiteral("LATIN"), latin);
         s.replace(QLatin1String("\"F\""), QLatin1Char('"') + file + QLatin1Char('"'));
         return s == QLatin1String("F") ? file : s;
     };
     for (QString &a : arguments)
         a = substitute(a);
-    const QByteArray before = readBytes(file) + readBytes(twins);
+    const QByteArray before = readBytes(file) + readBytes(twins) + readBytes(latin);
     const QByteArray confBefore = readBytes(conf);
 
     QProcess process;
@@ -86,12 +94,12 @@ void TestCli::runs()
     const QString err = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2((code == 0 ? out : err).contains(substitute(words)), qPrintable(out + err));
     QVERIFY2(err.startsWith(QStringLiteral("linkcrate-add: ")) || (code == 0 && err.isEmpty()), qPrintable(err));
-    const QByteArray after = readBytes(file) + readBytes(twins);
+    const QByteArray after = readBytes(file) + readBytes(twins) + readBytes(latin);
     if (added.isEmpty())
         QCOMPARE(after, before);
     else
         QVERIFY2(after.contains(added), after.constData());
-    QCOMPARE(entries(dir.path()), (QStringList{"bookmarks.html", "twins.html"}));
+    QCOMPARE(entries(dir.path()), (QStringList{"bookmarks.html", "latin.html", "twins.html"}));
     QCOMPARE(readBytes(conf), confBefore);
 }
 

@@ -3,6 +3,7 @@
 #include "bookmarks/BlockWriter.h"
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkScanner.h"
+#include "bookmarks/FolderPathWalk.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/FolderWalker.h"
 #include "bookmarks/LastAddition.h"
@@ -55,6 +56,45 @@ QString safeText(const QString &text)
     }
     return out;
 }
+
+// One addition's hold on the file: the lock against other writers (from before
+// the read to the rename), the file as opened, and the replacement beside it.
+// Members go in reverse order: the temporary file is removed under the lock.
+struct Hold
+{
+    QString target;
+    std::optional<BookmarkLock> ownLock;
+    QFile InFile;
+    FileIdentity before;
+    std::optional<FileReplacement> replacement;
+
+    FileError take(const QString &BookmarkFile, BookmarkLock *heldLock)
+    {
+        target = BookmarkInserter::rewriteTarget(BookmarkFile);
+        if (target.isEmpty())
+            return FileError::io(QStringLiteral("open"), BookmarkFile, FileError::systemReason(ENOENT));
+        if (!heldLock) {
+            ownLock.emplace(target);
+            if (!ownLock->tryLock(10000))
+                return FileError::io(QStringLiteral("add to"), BookmarkFile, ownLock->errorString());
+        }
+        return FileAccess::openForReading(target, InFile, before);
+    }
+    FileError begin()
+    {
+        replacement.emplace(target);
+        return replacement->begin(before);
+    }
+    FileError commit(FileIdentity &written)
+    {
+        InFile.close();
+        return replacement->commit(before, written);
+    }
+    LastAddition record(const FileIdentity &written) const
+    {
+        return {target, written, replacement->trashed().pathInTrash, replacement->trashed().infoPath};
+    }
+};
 
 } // namespace
 
@@ -120,40 +160,87 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
                                    LastAddition *record)
 {
     const QString &BookmarkFile = catalogue.fileName();
-    const QString target = rewriteTarget(BookmarkFile);
-    if (target.isEmpty())
-        return FileError::io(QStringLiteral("open"), BookmarkFile, FileError::systemReason(ENOENT));
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
-
-    // One writer at a time, from the identity check to the rename.
-    std::optional<BookmarkLock> ownLock;
-    if (!heldLock) {
-        ownLock.emplace(target);
-        if (!ownLock->tryLock(10000))
-            return FileError::io(QStringLiteral("add to"), BookmarkFile, ownLock->errorString());
-    }
-
-    QFile InFile;
-    FileIdentity before;
-    if (const FileError error = FileAccess::openForReading(target, InFile, before); error.failed())
+    Hold hold;
+    if (const FileError error = hold.take(BookmarkFile, heldLock); error.failed())
         return error;
-    if (!(before == catalogue.identity()))
+    if (!(hold.before == catalogue.identity()))
         return FileError::changed(BookmarkFile, QStringLiteral("its size or modification time differ"));
-
-    FileReplacement replacement(target);
-    if (const FileError error = replacement.begin(before); error.failed())
+    if (const FileError error = hold.begin(); error.failed())
         return error;
     const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
-    if (const FileError error = rewrite(catalogue, folderIndex, line, InFile, *replacement.device(), target, keepAlive);
+    if (const FileError error = rewrite(catalogue, folderIndex, line, hold.InFile, *hold.replacement->device(),
+                                        hold.target, keepAlive);
         error.failed())
         return error;
-    InFile.close();
     FileIdentity written;
-    if (const FileError error = replacement.commit(before, written); error.failed())
+    if (const FileError error = hold.commit(written); error.failed())
         return error;
     catalogue.adoptRewrite(written);
     if (record)
-        *record = {target, written, replacement.trashed().pathInTrash, replacement.trashed().infoPath};
+        *record = hold.record(written);
     return {};
+}
+
+BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &BookmarkFile, FolderSearch &search,
+                                                              const QString &url, const QString &text,
+                                                              BookmarkLock *heldLock)
+{
+    Result result;
+    const auto failed = [&](FileError error) {
+        result.error = std::move(error);
+        return result;
+    };
+    const auto ended = [&](Outcome outcome) {
+        result.outcome = outcome;
+        return result;
+    };
+    Hold hold;
+    if (FileError error = hold.take(BookmarkFile, heldLock); error.failed())
+        return failed(std::move(error));
+    if (FileError error = hold.begin(); error.failed())
+        return failed(std::move(error));
+
+    BookmarkScanner scanner(&hold.InFile);
+    BlockWriter writer(hold.replacement->device());
+    scanner.setOutput(&writer);
+    FolderPathWalk walk(scanner, hold.target, u'/');
+    if (!walk.start())
+        return failed(walk.error());
+    result.codec = walk.codec();
+    const QByteArray line = bookmarkLine(walk.codec(), url, text);
+
+    bool placed = search.isTarget(FolderCatalogue::Root, QString());
+    if (placed)
+        scanner.insertLine(line);
+    // On to the end of the file, whatever was found: the search may meet a second
+    // folder of the same path, and the file must be whole.
+    qint32 index = 0;
+    const QString *path = nullptr;
+    FolderPathWalk::Step step;
+    while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder) {
+        if (search.isTarget(index, *path) && !placed) {
+            scanner.insertLine(line);
+            placed = true;
+        }
+    }
+    if (step == FolderPathWalk::Step::Done)
+        step = walk.finish();
+    if (step == FolderPathWalk::Step::Failed)
+        return failed(walk.error());
+    if (step == FolderPathWalk::Step::OtherCharset)
+        return ended(Outcome::TwoPasses);
+    if (!placed)
+        return ended(Outcome::NotFound);
+    if (!search.stands())
+        return ended(Outcome::Withdrawn);
+    if (!writer.flush())
+        return failed(FileError::io(QStringLiteral("write"), FileReplacement::temporaryFileName(hold.target),
+                                    writer.errorString()));
+    FileIdentity written;
+    if (FileError error = hold.commit(written); error.failed())
+        return failed(std::move(error));
+    result.record = hold.record(written);
+    return ended(Outcome::Added);
 }

@@ -2,6 +2,8 @@
 
 #include "bookmarks/FileError.h"
 #include "bookmarks/FileReplacement.h"
+#include "bookmarks/LastAddition.h"
+#include "bookmarks/TextCodec.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,9 +12,7 @@
 
 class BookmarkLock;
 class FolderCatalogue;
-struct LastAddition;
 class QIODevice;
-class TextCodec;
 
 // Adds one bookmark at the top of a folder's list by rewriting the file through
 // a temporary file beside it; the previous version goes to the trash.
@@ -42,4 +42,40 @@ public:
     [[nodiscard]] static FileError rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QByteArray &line,
                                            QIODevice &in, QIODevice &out, const QString &path,
                                            const std::function<void()> &keepAlive = {});
+
+    // Which folder a one-pass addition goes to, decided as the file is copied.
+    class FolderSearch
+    {
+    public:
+        virtual ~FolderSearch() = default;
+        // Asked of the root list (FolderCatalogue::Root, path "") and then of every
+        // folder as its list opens, in file order, whether the line goes there; only
+        // the first yes counts. `path` is the decoded names joined by "/".
+        virtual bool isTarget(qint32 index, const QString &path) = 0;
+        // Asked once the whole file has been copied: whether the addition stands.
+        virtual bool stands() { return true; }
+    };
+    enum class Outcome {
+        Added,
+        Failed,      // see the error
+        NotFound,    // no folder was the target
+        Withdrawn,   // the search did not let the addition stand
+        TwoPasses,   // the charset turned out other than the one the names were read in
+    };
+    struct Result
+    {
+        Outcome outcome = Outcome::Failed;
+        FileError error;
+        TextCodec codec; // the file's, which the line was written in
+        LastAddition record; // when Added: what undoing it needs
+    };
+
+    // Adds the line reading the file once, for callers that have no catalogue: the
+    // folder is chosen while the file is copied, and the copy goes on to the end of
+    // the file, which must be a whole bookmark file. Unless the outcome is Added the
+    // bookmark file is unchanged and no temporary file is left. An undeclared
+    // charset is taken for UTF-8 while the file is valid UTF-8; when a byte proves
+    // it is not, the outcome is TwoPasses and the caller reads the folders first.
+    [[nodiscard]] static Result insertWhileCopying(const QString &BookmarkFile, FolderSearch &search, const QString &url,
+                                                   const QString &text, BookmarkLock *heldLock = nullptr);
 };

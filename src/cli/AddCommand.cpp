@@ -3,13 +3,17 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkRecovery.h"
+#include "bookmarks/BookmarkScanner.h"
+#include "bookmarks/DisplayPaths.h"
 #include "bookmarks/EntryCheck.h"
 #include "bookmarks/FolderCatalogue.h"
+#include "bookmarks/FolderPathWalk.h"
 #include "platform/Settings.h"
 #include "platform/UrlTranslation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -18,35 +22,90 @@ namespace {
 
 const QString Program = QStringLiteral("linkcrate-add");
 
-QString folderName(const FolderCatalogue &catalogue, qint32 index)
+// Finds the folder the command line names, told of the folders in file order
+// with their display paths: by the file or by the catalogue, the same rule.
+// Nothing is guessed: a number outside the file, or a path that names no folder
+// or several, is refused with the candidates.
+class Search : public BookmarkInserter::FolderSearch
 {
-    return index == FolderCatalogue::Root ? QStringLiteral("the root list")
-                                          : QStringLiteral("\"%1\"").arg(catalogue.displayPath(index, u'/'));
-}
-
-QString candidates(const FolderCatalogue &catalogue, const QList<qint32> &indexes)
-{
-    QString list;
-    for (const qint32 i : indexes)
-        list += QStringLiteral("\n  %1\t%2").arg(i).arg(catalogue.displayPath(i, u'/'));
-    return list;
-}
-
-// Folders whose path is the one asked for; a path that ends in "/" or starts
-// with one means the same.
-QList<qint32> matching(const FolderCatalogue &catalogue, QString path, Qt::CaseSensitivity cs)
-{
-    while (path.startsWith(u'/'))
-        path.remove(0, 1);
-    while (path.endsWith(u'/'))
-        path.chop(1);
-    QList<qint32> found;
-    for (qint32 i = 0; i < catalogue.FolderCount; ++i) {
-        if (catalogue.displayPath(i, u'/').compare(path, cs) == 0)
-            found.append(i);
+public:
+    explicit Search(const AddCommand::FolderChoice &choice)
+        : m_choice(choice)
+    {
+        // A path that ends in "/" or starts with one means the same.
+        while (m_choice.path.startsWith(u'/'))
+            m_choice.path.remove(0, 1);
+        while (m_choice.path.endsWith(u'/'))
+            m_choice.path.chop(1);
     }
-    return found;
-}
+
+    bool isTarget(qint32 index, const QString &path) override
+    {
+        bool target = false;
+        switch (m_choice.by) {
+        case AddCommand::FolderChoice::By::Root:
+            target = index == FolderCatalogue::Root;
+            break;
+        case AddCommand::FolderChoice::By::Index:
+            target = index >= 0 && index == m_choice.index;
+            break;
+        case AddCommand::FolderChoice::By::Path:
+            if (index == FolderCatalogue::Root)
+                break;
+            if (path == m_choice.path) {
+                m_exact.append({index, path});
+                target = m_exact.size() == 1;
+            } else if (path.compare(m_choice.path, Qt::CaseInsensitive) == 0) {
+                m_near.append({index, path});
+            }
+            break;
+        }
+        if (target)
+            m_found = {index, path};
+        return target;
+    }
+    bool stands() override { return m_exact.size() <= 1; }
+
+    bool found() const { return m_found.has_value(); }
+    // Where the line goes, as the messages name it.
+    QString where() const
+    {
+        return m_found->index == FolderCatalogue::Root ? QStringLiteral("the root list")
+                                                       : QStringLiteral("\"%1\"").arg(m_found->path);
+    }
+    // Why no folder, or no single one, was found in `file`.
+    QString problem(const QString &file) const
+    {
+        if (m_choice.by == AddCommand::FolderChoice::By::Index)
+            return QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(m_choice.index).arg(file);
+        if (m_exact.size() > 1)
+            return QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with --folder-index:%4")
+                .arg(m_exact.size())
+                .arg(file, m_choice.path, candidates(m_exact));
+        return QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
+            .arg(m_choice.path, file,
+                 m_near.isEmpty() ? QStringLiteral(" (see --list).") : QStringLiteral("; did you mean:") + candidates(m_near));
+    }
+
+private:
+    struct Match
+    {
+        qint32 index;
+        QString path;
+    };
+    static QString candidates(const QList<Match> &matches)
+    {
+        QString list;
+        for (const Match &match : matches)
+            list += QStringLiteral("\n  %1\t%2").arg(match.index).arg(match.path);
+        return list;
+    }
+
+    AddCommand::FolderChoice m_choice;
+    QList<Match> m_exact;
+    QList<Match> m_near; // the same but for case
+    std::optional<Match> m_found;
+};
 
 // The options, and the parser that knows them.
 struct Options
@@ -102,16 +161,28 @@ int AddCommand::run(const QStringList &arguments)
         return *stop;
     if (const Stop stop = findFile(request))
         return *stop;
+    if (request.list) {
+        if (const Stop stop = listInOnePass(request))
+            return *stop;
+    }
+    // An addition holds the lock from before the file is read until it is replaced,
+    // so that another writer (a window, another linkcrate-add) cannot slip in
+    // between; a second reading, if the charset needs one, is under the same lock.
+    // Scripts can afford to wait longer for it than a window.
     std::optional<BookmarkLock> lock;
+    if (!request.list && !request.dryRun) {
+        lock.emplace(BookmarkInserter::rewriteTarget(request.file));
+        if (!lock->tryLock(60000))
+            return fail(FileProblem, QStringLiteral("Could not add to \"%1\": %2").arg(request.file, lock->errorString()));
+        if (const Stop stop = addInOnePass(request, *lock))
+            return *stop;
+    }
     FolderCatalogue catalogue;
-    if (const Stop stop = readFile(request, lock, catalogue))
-        return *stop;
+    if (const FileError error = catalogue.read(request.file); error.failed())
+        return fail(FileProblem, error.message());
     if (request.list)
         return list(catalogue);
-    qint32 folder = FolderCatalogue::Root;
-    if (const Stop stop = findFolder(request, catalogue, folder))
-        return *stop;
-    return add(request, catalogue, folder, lock ? &*lock : nullptr);
+    return add(request, catalogue, lock ? &*lock : nullptr);
 }
 
 AddCommand::Stop AddCommand::parse(const QStringList &arguments, Request &request)
@@ -173,83 +244,116 @@ AddCommand::Stop AddCommand::findFile(Request &request)
     return {};
 }
 
-AddCommand::Stop AddCommand::readFile(const Request &request, std::optional<BookmarkLock> &lock,
-                                      FolderCatalogue &catalogue)
+// The file is read once, the folder chosen as it is copied; only a file whose
+// charset turns out to need the folders read first goes on to add().
+AddCommand::Stop AddCommand::addInOnePass(const Request &request, BookmarkLock &lock)
 {
-    // An addition holds the lock from reading the folders to replacing the file, so
-    // that another writer (a window, another linkcrate-add) cannot slip in between.
-    // Scripts can afford to wait longer for it than a window.
-    if (!request.list && !request.dryRun) {
-        lock.emplace(BookmarkInserter::rewriteTarget(request.file));
-        if (!lock->tryLock(60000))
-            return fail(FileProblem, QStringLiteral("Could not add to \"%1\": %2").arg(request.file, lock->errorString()));
+    const QString address = TranslateURL(request.address);
+    Search search(request.folder);
+    const BookmarkInserter::Result result =
+        BookmarkInserter::insertWhileCopying(request.file, search, address, request.text, &lock);
+    switch (result.outcome) {
+    case BookmarkInserter::Outcome::Added:
+        if (request.verbose)
+            show(QStringLiteral("Added to %1:").arg(search.where()), result.codec, address, request.text);
+        return Added;
+    case BookmarkInserter::Outcome::Failed:
+        return fail(FileProblem, result.error.messageForUser());
+    case BookmarkInserter::Outcome::NotFound:
+    case BookmarkInserter::Outcome::Withdrawn:
+        return fail(FileProblem, search.problem(request.file));
+    case BookmarkInserter::Outcome::TwoPasses:
+        break;
     }
-    if (const FileError error = catalogue.read(request.file); error.failed())
-        return fail(FileProblem, error.message());
     return {};
 }
 
-// Nothing is guessed: a number outside the file, or a path that names no folder
-// or several, is refused with the candidates.
-AddCommand::Stop AddCommand::findFolder(const Request &request, const FolderCatalogue &catalogue, qint32 &folder)
+// The folders as the file is read, each path built from its parent's; only a
+// file whose charset turns out other than the one the names were read in goes
+// on to list().
+AddCommand::Stop AddCommand::listInOnePass(const Request &request)
 {
-    const FolderChoice &choice = request.folder;
-    switch (choice.by) {
-    case FolderChoice::By::Root:
-        folder = FolderCatalogue::Root;
+    QFile InFile;
+    FileIdentity identity;
+    if (const FileError error = FileAccess::openForReading(request.file, InFile, identity); error.failed())
+        return fail(FileProblem, error.message());
+    BookmarkScanner scanner(&InFile);
+    FolderPathWalk walk(scanner, request.file, u'/');
+    if (!walk.start())
+        return fail(FileProblem, walk.error().message());
+    QString text;
+    qint32 index = 0;
+    const QString *path = nullptr;
+    FolderPathWalk::Step step;
+    while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder)
+        appendListLine(text, index, *path);
+    if (step == FolderPathWalk::Step::Done)
+        step = walk.finish();
+    if (step == FolderPathWalk::Step::Failed)
+        return fail(FileProblem, walk.error().message());
+    if (step == FolderPathWalk::Step::OtherCharset)
         return {};
-    case FolderChoice::By::Index:
-        if (choice.index < 0 || choice.index >= catalogue.FolderCount)
-            return fail(FileProblem, QStringLiteral("there is no folder number %1 in \"%2\" (see --list).")
-                                         .arg(choice.index)
-                                         .arg(request.file));
-        folder = choice.index;
-        return {};
-    case FolderChoice::By::Path:
-        break;
-    }
-    const QList<qint32> found = matching(catalogue, choice.path, Qt::CaseSensitive);
-    if (found.size() > 1)
-        return fail(FileProblem, QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with "
-                                                "--folder-index:%4")
-                                     .arg(found.size())
-                                     .arg(request.file, choice.path, candidates(catalogue, found)));
-    if (found.isEmpty()) {
-        const QList<qint32> near = matching(catalogue, choice.path, Qt::CaseInsensitive);
-        return fail(FileProblem, QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
-                                     .arg(choice.path, request.file,
-                                          near.isEmpty() ? QStringLiteral(" (see --list).")
-                                                         : QStringLiteral("; did you mean:") + candidates(catalogue, near)));
-    }
-    folder = found.constFirst();
-    return {};
+    printList(text);
+    return Added;
 }
 
 int AddCommand::list(const FolderCatalogue &catalogue)
 {
+    DisplayPaths paths(u'/');
+    QString text;
     for (qint32 i = 0; i < catalogue.FolderCount; ++i)
-        m_out << i << '\t' << catalogue.displayPath(i, u'/') << '\n';
-    m_out.flush();
+        appendListLine(text, i, paths.enter(i, catalogue.parent(i), catalogue.displayName(i)));
+    printList(text);
     return Added;
 }
 
-int AddCommand::add(const Request &request, FolderCatalogue &catalogue, qint32 folder, BookmarkLock *lock)
+void AddCommand::appendListLine(QString &text, qint32 index, const QString &path)
 {
+    text += QString::number(index);
+    text += u'\t';
+    text += path;
+    text += u'\n';
+}
+
+// One write for the whole list: a file may hold tens of thousands of folders.
+void AddCommand::printList(const QString &text)
+{
+    m_out << text;
+    m_out.flush();
+}
+
+// With the folders read: a dry run, or an addition the one pass could not make.
+int AddCommand::add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock)
+{
+    Search search(request.folder);
+    qint32 folder = FolderCatalogue::Root;
+    search.isTarget(FolderCatalogue::Root, QString());
+    DisplayPaths paths(u'/');
+    for (qint32 i = 0; i < catalogue.FolderCount; ++i) {
+        if (search.isTarget(i, paths.enter(i, catalogue.parent(i), catalogue.displayName(i))))
+            folder = i;
+    }
+    if (!search.found() || !search.stands())
+        return fail(FileProblem, search.problem(request.file));
+
     const QString address = TranslateURL(request.address);
-    const QString line = catalogue.codec().decode(BookmarkInserter::bookmarkLine(catalogue.codec(), address, request.text));
-    const QString where = folderName(catalogue, folder);
     if (request.dryRun) {
-        m_out << "Would add to " << where << " of \"" << request.file << "\":\n" << line << '\n';
-        m_out.flush();
+        show(QStringLiteral("Would add to %1 of \"%2\":").arg(search.where(), request.file), catalogue.codec(), address,
+             request.text);
         return Added;
     }
     if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, request.text, {}, lock); error.failed())
         return fail(FileProblem, error.messageForUser());
-    if (request.verbose) {
-        m_out << "Added to " << where << ":\n" << line << '\n';
-        m_out.flush();
-    }
+    if (request.verbose)
+        show(QStringLiteral("Added to %1:").arg(search.where()), catalogue.codec(), address, request.text);
     return Added;
+}
+
+// The line as written to the file, decoded back for the terminal.
+void AddCommand::show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text)
+{
+    m_out << heading << '\n' << codec.decode(BookmarkInserter::bookmarkLine(codec, address, text)) << '\n';
+    m_out.flush();
 }
 
 // A message of several lines keeps its line breaks: the first line names the

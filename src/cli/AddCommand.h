@@ -7,6 +7,7 @@
 
 class BookmarkLock;
 class FolderCatalogue;
+class TextCodec;
 
 // linkcrate-add: adds a bookmark, or lists the folders, from the command line.
 class AddCommand
@@ -52,10 +53,13 @@ private:
 
     Stop parse(const QStringList &arguments, Request &request);
     Stop findFile(Request &request);
-    Stop readFile(const Request &request, std::optional<BookmarkLock> &lock, FolderCatalogue &catalogue);
-    Stop findFolder(const Request &request, const FolderCatalogue &catalogue, qint32 &folder);
+    Stop addInOnePass(const Request &request, BookmarkLock &lock);
+    Stop listInOnePass(const Request &request);
     int list(const FolderCatalogue &catalogue);
-    int add(const Request &request, FolderCatalogue &catalogue, qint32 folder, BookmarkLock *lock);
+    static void appendListLine(QString &text, qint32 index, const QString &path);
+    void printList(const QString &text);
+    int add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock);
+    void show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text);
 
     void say(const QString &message);
     int fail(int code, const QString &message);
