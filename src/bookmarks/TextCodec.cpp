@@ -84,7 +84,8 @@ public:
                 // EILSEQ, or EINVAL for a sequence cut short by the end.
                 ok = false;
                 out.resize(std::max(out.size(), used + bad.size() + 16));
-                std::memcpy(out.data() + used, bad.data(), size_t(bad.size()));
+                if (!bad.isEmpty()) // an empty view may have no data at all
+                    std::memcpy(out.data() + used, bad.data(), size_t(bad.size()));
                 used += bad.size();
                 ++in;
                 --inLeft;
