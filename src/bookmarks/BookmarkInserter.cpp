@@ -210,6 +210,7 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
         return failed(walk.error());
     result.codec = walk.codec();
     const QByteArray line = bookmarkLine(walk.codec(), url, text);
+    walk.watchAddress(url, [&search](qint32 folder, const QString &path) { search.holdsAddress(folder, path); });
 
     bool placed = search.isTarget(FolderCatalogue::Root, QString());
     if (placed)

@@ -54,6 +54,9 @@ public:
         virtual bool isTarget(qint32 index, const QString &path) = 0;
         // Asked once the whole file has been copied: whether the addition stands.
         virtual bool stands() { return true; }
+        // Told of every bookmark of the file that has the address being added: its
+        // folder (FolderCatalogue::Root for the root list) and that folder's path.
+        virtual void holdsAddress(qint32 folder, const QString &path) { Q_UNUSED(folder) Q_UNUSED(path) }
     };
     enum class Outcome {
         Added,

@@ -40,6 +40,8 @@ QString notOurs(const struct stat &st)
 
 QString BookmarkRecovery::Result::message() const
 {
+    if (error.failed())
+        return error.message();
     switch (outcome) {
     case Outcome::Restored:
         return QStringLiteral("The last addition to \"%1\" was interrupted after its new version was complete. "

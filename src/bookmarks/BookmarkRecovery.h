@@ -20,6 +20,9 @@ public:
     {
         Outcome outcome = Outcome::Nothing;
         FileError error;
+        // What to tell the user, if anything: what was put in place, or why the
+        // interrupted addition could not be finished. The window and the command
+        // line both show this.
         QString message() const;
         QString path;
     };

@@ -333,16 +333,6 @@ void BookmarkScanner::insertLine(QByteArrayView entry)
         ensure(space + 2);
     const char *data = m_buffer.constData();
     const qsizetype at = m_pos + space;
-    if (at == m_end && m_eof && !hasReadError()) {
-        // The list opens on the last line, which has no terminator: it keeps none,
-        // and the new line becomes the last.
-        m_pos = at;
-        passOn();
-        const QByteArray eol = m_firstTerminator.isEmpty() ? QByteArrayLiteral("\r\n") : m_firstTerminator;
-        m_out->write(eol);
-        m_out->write(entry);
-        return;
-    }
     if (at < m_end && (data[at] == '\n' || data[at] == '\r')) {
         // One marker a line, as browsers write: the new line follows this one.
         const QByteArray eol = terminatorAhead();

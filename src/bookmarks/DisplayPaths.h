@@ -22,6 +22,17 @@ public:
         return m_open.constLast().path;
     }
 
+    // The path of a folder entered and not yet left: the current one or one of
+    // its ancestors ("" for the root list).
+    QString pathOf(qint32 index) const
+    {
+        for (const Open &open : m_open) {
+            if (open.index == index)
+                return open.path;
+        }
+        return {};
+    }
+
 private:
     struct Open
     {

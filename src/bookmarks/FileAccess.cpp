@@ -48,11 +48,19 @@ QString whatItIs(mode_t mode)
 
 } // namespace
 
-FileError openForReading(const QString &path, QFile &file, FileIdentity &identity)
+FileError checkRegular(const QString &path)
 {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
         return FileError::unusable(path, QStringLiteral("is %1, not a bookmark file.").arg(whatItIs(st.st_mode)));
+    return {};
+}
+
+FileError openForReading(const QString &path, QFile &file, FileIdentity &identity)
+{
+    if (const FileError error = checkRegular(path); error.failed())
+        return error;
+    struct stat st {};
     // Without O_NONBLOCK, opening a named pipe would wait for a writer for ever.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {

@@ -34,5 +34,8 @@ namespace FileAccess {
 // named pipe, a device or a socket is refused at once: none is a bookmark file,
 // and reading some of them never ends.
 [[nodiscard]] FileError openForReading(const QString &path, QFile &file, FileIdentity &identity);
+// The same refusal for a path that names something other than a regular file;
+// no error when it names a regular file or nothing at all.
+[[nodiscard]] FileError checkRegular(const QString &path);
 
 } // namespace FileAccess

@@ -1,5 +1,6 @@
 #include "bookmarks/FolderPathWalk.h"
 
+#include "bookmarks/AddressIndex.h"
 #include "bookmarks/BookmarkScanner.h"
 
 FolderPathWalk::FolderPathWalk(BookmarkScanner &scanner, const QString &path, QChar separator)
@@ -52,4 +53,27 @@ FolderPathWalk::Step FolderPathWalk::finish()
     if (!m_scanner.copyRest())
         return fail(FileError::io(QStringLiteral("read"), m_path, m_scanner.errorString()));
     return m_charset.codec() == m_codec ? Step::Done : Step::OtherCharset;
+}
+
+void FolderPathWalk::watchAddress(const QString &address, std::function<void(qint32, const QString &)> found)
+{
+    QByteArray wanted;
+    AddressIndex::canonical(m_codec.encode(address), false, wanted);
+    // Most addresses differ in their last character (an empty path's "/" aside):
+    // only those that end as the wanted one does are put in canonical form.
+    QByteArrayView stem = wanted;
+    while (stem.endsWith('/'))
+        stem.chop(1);
+    const char last = stem.isEmpty() ? '\0' : stem.back();
+    m_scanner.setAddressCallback([this, wanted, last, found = std::move(found), form = QByteArray()](
+                                     QByteArrayView href, qint64) mutable {
+        QByteArrayView end = href.trimmed();
+        while (end.endsWith('/'))
+            end.chop(1);
+        if ((end.isEmpty() ? '\0' : end.back()) != last && !end.endsWith(';'))
+            return;
+        AddressIndex::canonical(href, true, form);
+        if (form == wanted)
+            found(m_walker.current(), m_paths.pathOf(m_walker.current()));
+    });
 }

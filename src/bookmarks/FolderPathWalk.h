@@ -5,6 +5,8 @@
 #include "bookmarks/FileError.h"
 #include "bookmarks/FolderWalker.h"
 
+#include <functional>
+
 class BookmarkScanner;
 
 // Walks a bookmark file's folders once, in the order their lists open, with each
@@ -29,6 +31,9 @@ public:
     // which has to be read before an undeclared charset is certain.
     [[nodiscard]] Step finish();
     const FileError &error() const { return m_error; }
+    // After start(): calls `found` with the folder (and its path) of every bookmark
+    // whose address is `address`, compared as AddressIndex::canonical does.
+    void watchAddress(const QString &address, std::function<void(qint32 folder, const QString &path)> found);
 
 private:
     Step fail(FileError error);

@@ -8,6 +8,7 @@
 #include "bookmarks/EntryCheck.h"
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/FolderPathWalk.h"
+#include "bookmarks/LastAddition.h"
 #include "platform/Settings.h"
 #include "platform/UrlTranslation.h"
 
@@ -29,8 +30,9 @@ const QString Program = QStringLiteral("linkcrate-add");
 class Search : public BookmarkInserter::FolderSearch
 {
 public:
-    explicit Search(const AddCommand::FolderChoice &choice)
+    Search(const AddCommand::FolderChoice &choice, bool noDuplicate)
         : m_choice(choice)
+        , m_noDuplicate(noDuplicate)
     {
         // A path that ends in "/" or starts with one means the same.
         while (m_choice.path.startsWith(u'/'))
@@ -64,7 +66,17 @@ public:
             m_found = {index, path};
         return target;
     }
-    bool stands() override { return m_exact.size() <= 1; }
+    bool stands() override { return m_exact.size() <= 1 && !refusedAsDuplicate(); }
+    void holdsAddress(qint32 folder, const QString &path) override
+    {
+        const QString name = folder == FolderCatalogue::Root ? QStringLiteral("the root list") : QStringLiteral("\"%1\"").arg(path);
+        if (!m_holders.contains(name))
+            m_holders.append(name);
+    }
+
+    // The folders that hold the address already, as the messages name them.
+    QString holders() const { return m_holders.join(QStringLiteral(", ")); }
+    bool refusedAsDuplicate() const { return m_noDuplicate && !m_holders.isEmpty(); }
 
     bool found() const { return m_found.has_value(); }
     // Where the line goes, as the messages name it.
@@ -102,6 +114,8 @@ private:
     }
 
     AddCommand::FolderChoice m_choice;
+    bool m_noDuplicate;
+    QStringList m_holders;
     QList<Match> m_exact;
     QList<Match> m_near; // the same but for case
     std::optional<Match> m_found;
@@ -121,12 +135,16 @@ struct Options
     QCommandLineOption list{QStringLiteral("list"), QStringLiteral("List the folders with their numbers.")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Show what would be added; write nothing.")};
     QCommandLineOption verbose{QStringLiteral("verbose"), QStringLiteral("Say what was added.")};
+    QCommandLineOption noDuplicate{QStringLiteral("no-duplicate"),
+                                   QStringLiteral("Add nothing if the address is in the file already (exit status 3).")};
+    QCommandLineOption undo{QStringLiteral("undo"),
+                            QStringLiteral("Undo the last addition, made here or in Linkcrate's window.")};
     QCommandLineParser parser;
 
     Options()
     {
         parser.setApplicationDescription(QStringLiteral("Adds a bookmark at the top of a folder of a bookmark file."));
-        parser.addOptions({file, folder, index, text, list, dryRun, verbose});
+        parser.addOptions({file, folder, index, text, list, dryRun, verbose, noDuplicate, undo});
         parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("The address of the bookmark."));
         parser.addHelpOption();
         parser.addVersionOption();
@@ -136,6 +154,11 @@ struct Options
     QString misuse() const
     {
         const int addresses = int(parser.positionalArguments().size());
+        if (parser.isSet(undo)) {
+            const bool alone = !parser.isSet(text) && addresses == 0 && !parser.isSet(folder) && !parser.isSet(index)
+                && !parser.isSet(list) && !parser.isSet(dryRun) && !parser.isSet(noDuplicate);
+            return alone ? QString() : QStringLiteral("--undo takes no folder, text or address.");
+        }
         if (parser.isSet(list) && (parser.isSet(text) || addresses > 0 || parser.isSet(folder) || parser.isSet(index)
                                    || parser.isSet(dryRun)))
             return QStringLiteral("--list takes no folder, text or address.");
@@ -159,6 +182,8 @@ int AddCommand::run(const QStringList &arguments)
     Request request;
     if (const Stop stop = parse(arguments, request))
         return *stop;
+    if (request.undo)
+        return undo(request);
     if (const Stop stop = findFile(request))
         return *stop;
     if (request.list) {
@@ -206,9 +231,11 @@ AddCommand::Stop AddCommand::parse(const QStringList &arguments, Request &reques
     request.list = parser.isSet(options.list);
     request.dryRun = parser.isSet(options.dryRun);
     request.verbose = parser.isSet(options.verbose);
+    request.noDuplicate = parser.isSet(options.noDuplicate);
+    request.undo = parser.isSet(options.undo);
     request.file = parser.value(options.file);
     request.text = parser.value(options.text);
-    request.address = request.list ? QString() : parser.positionalArguments().constFirst();
+    request.address = parser.positionalArguments().value(0);
     if (parser.isSet(options.index))
         request.folder = {FolderChoice::By::Index, {}, parser.value(options.index).toInt()};
     else if (parser.isSet(options.folder))
@@ -216,7 +243,7 @@ AddCommand::Stop AddCommand::parse(const QStringList &arguments, Request &reques
 
     // The entry is checked before the file is even opened: a refusal is the
     // user's to mend, whatever the file.
-    if (!request.list) {
+    if (!request.list && !request.undo) {
         if (const EntryCheck::Verdict verdict = EntryCheck::check(request.text, request.address);
             verdict != EntryCheck::Verdict::Ok)
             return fail(Refused, EntryCheck::message(verdict));
@@ -235,12 +262,12 @@ AddCommand::Stop AddCommand::findFile(Request &request)
                                                     "Linkcrate's window."));
     }
     request.file = QFileInfo(request.file).absoluteFilePath();
+    // Before any lock or recovery: a folder or a named pipe is no bookmark file.
+    if (const FileError error = FileAccess::checkRegular(request.file); error.failed())
+        return fail(FileProblem, error.message());
 
-    const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(request.file);
-    if (recovery.outcome == BookmarkRecovery::Outcome::Restored)
-        say(recovery.message());
-    else if (recovery.error.failed())
-        say(recovery.error.message());
+    if (const QString recovered = BookmarkRecovery::recover(request.file).message(); !recovered.isEmpty())
+        say(recovered);
     return {};
 }
 
@@ -249,11 +276,16 @@ AddCommand::Stop AddCommand::findFile(Request &request)
 AddCommand::Stop AddCommand::addInOnePass(const Request &request, BookmarkLock &lock)
 {
     const QString address = TranslateURL(request.address);
-    Search search(request.folder);
+    Search search(request.folder, request.noDuplicate);
     const BookmarkInserter::Result result =
         BookmarkInserter::insertWhileCopying(request.file, search, address, request.text, &lock);
+    if (search.refusedAsDuplicate() && result.outcome != BookmarkInserter::Outcome::Failed)
+        return fail(AlreadyThere, QStringLiteral("the address is already in: %1. Nothing was added.").arg(search.holders()));
     switch (result.outcome) {
     case BookmarkInserter::Outcome::Added:
+        remember(result.record);
+        if (!search.holders().isEmpty())
+            say(QStringLiteral("warning: the address was already in: %1.").arg(search.holders()));
         if (request.verbose)
             show(QStringLiteral("Added to %1:").arg(search.where()), result.codec, address, request.text);
         return Added;
@@ -325,7 +357,7 @@ void AddCommand::printList(const QString &text)
 // With the folders read: a dry run, or an addition the one pass could not make.
 int AddCommand::add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock)
 {
-    Search search(request.folder);
+    Search search(request.folder, request.noDuplicate);
     qint32 folder = FolderCatalogue::Root;
     search.isTarget(FolderCatalogue::Root, QString());
     DisplayPaths paths(u'/');
@@ -333,20 +365,59 @@ int AddCommand::add(const Request &request, FolderCatalogue &catalogue, Bookmark
         if (search.isTarget(i, paths.enter(i, catalogue.parent(i), catalogue.displayName(i))))
             folder = i;
     }
+    const QString address = TranslateURL(request.address);
+    for (const qint32 holder : catalogue.foldersHolding(address))
+        search.holdsAddress(holder, holder == FolderCatalogue::Root ? QString() : catalogue.displayPath(holder, u'/'));
+    if (search.refusedAsDuplicate())
+        return fail(AlreadyThere, QStringLiteral("the address is already in: %1. Nothing was added.").arg(search.holders()));
     if (!search.found() || !search.stands())
         return fail(FileProblem, search.problem(request.file));
+    if (!search.holders().isEmpty())
+        say(QStringLiteral("warning: the address %1 already in: %2.")
+                .arg(request.dryRun ? QStringLiteral("is") : QStringLiteral("was"), search.holders()));
 
-    const QString address = TranslateURL(request.address);
     if (request.dryRun) {
         show(QStringLiteral("Would add to %1 of \"%2\":").arg(search.where(), request.file), catalogue.codec(), address,
              request.text);
         return Added;
     }
-    if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, request.text, {}, lock); error.failed())
+    LastAddition record;
+    if (const FileError error = BookmarkInserter::insert(catalogue, folder, address, request.text, {}, lock, &record);
+        error.failed())
         return fail(FileProblem, error.messageForUser());
+    remember(record);
     if (request.verbose)
         show(QStringLiteral("Added to %1:").arg(search.where()), catalogue.codec(), address, request.text);
     return Added;
+}
+
+// The last addition, made here or in the window, undone under the lock.
+int AddCommand::undo(const Request &request)
+{
+    Settings settings;
+    const LastAddition record = settings.lastAddition();
+    if (!record.isValid())
+        return fail(FileProblem, QStringLiteral("there is no addition to undo."));
+    if (!request.file.isEmpty() && BookmarkInserter::rewriteTarget(request.file) != record.file)
+        return fail(FileProblem, QStringLiteral("the last addition was to \"%1\", not to \"%2\". Nothing was undone.")
+                                     .arg(record.file, QFileInfo(request.file).absoluteFilePath()));
+    BookmarkLock lock(record.file);
+    if (!lock.tryLock(60000))
+        return fail(FileProblem, QStringLiteral("Could not undo the last addition to \"%1\": %2").arg(record.file, lock.errorString()));
+    if (const FileError error = record.undo(&lock); error.failed())
+        return fail(FileProblem, error.messageForUser());
+    settings.setLastAddition({});
+    if (request.verbose) {
+        m_out << "Undid the last addition to \"" << record.file << "\".\n";
+        m_out.flush();
+    }
+    return Added;
+}
+
+// What undoing this addition needs, for --undo and the window's Ctrl+Z.
+void AddCommand::remember(const LastAddition &record)
+{
+    Settings().setLastAddition(record);
 }
 
 // The line as written to the file, decoded back for the terminal.

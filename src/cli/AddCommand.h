@@ -8,6 +8,7 @@
 class BookmarkLock;
 class FolderCatalogue;
 class TextCodec;
+struct LastAddition;
 
 // linkcrate-add: adds a bookmark, or lists the folders, from the command line.
 class AddCommand
@@ -17,6 +18,7 @@ public:
         Added = 0,
         Refused = 1, // the link text or the address was refused
         FileProblem = 2, // the file or the folder: missing, not a bookmark file, changed, ambiguous, I/O
+        AlreadyThere = 3, // --no-duplicate, and the address is in the file already
         Usage = 64, // EX_USAGE
     };
 
@@ -35,6 +37,8 @@ public:
         bool list = false;
         bool dryRun = false;
         bool verbose = false;
+        bool noDuplicate = false;
+        bool undo = false;
         QString file; // as given; empty for the one in the settings
         QString text;
         QString address; // as typed
@@ -53,12 +57,14 @@ private:
 
     Stop parse(const QStringList &arguments, Request &request);
     Stop findFile(Request &request);
+    int undo(const Request &request);
     Stop addInOnePass(const Request &request, BookmarkLock &lock);
     Stop listInOnePass(const Request &request);
     int list(const FolderCatalogue &catalogue);
     static void appendListLine(QString &text, qint32 index, const QString &path);
     void printList(const QString &text);
     int add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock);
+    void remember(const LastAddition &record);
     void show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text);
 
     void say(const QString &message);
