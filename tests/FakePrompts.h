@@ -17,9 +17,16 @@ public:
     QList<Shown> messages;
     QList<std::optional<QString>> fileChoices; // answers to the file dialog, in order
     QStringList dialogFolders;                 // where each file dialog started
+    QList<bool> answers; // answers to the questions, in order; then the default, no
 
     void message(const QString &text, Icon icon) override { messages.append({text, icon}); }
     bool confirm(const QString &) override { return false; }
+    bool ask(const QString &text, const QString &yes, const QString &no) override
+    {
+        // Among the messages, in the order shown, with the buttons after a "|".
+        messages.append({text + u'|' + yes + u'|' + no, Icon::None});
+        return !answers.isEmpty() && answers.takeFirst();
+    }
     std::optional<QString> chooseBookmarkFile(const QString &startFolder) override
     {
         dialogFolders.append(startFolder);

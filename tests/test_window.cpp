@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -69,13 +70,15 @@ private Q_SLOTS:
     void addFromTheKeyboard();
     void filterFindsAFolder_data();
     void filterFindsAFolder();
-    void lastFolderAndPlaceAtNextStart_data();
-    void lastFolderAndPlaceAtNextStart();
     void ctrlOChoosesAnotherFile_data();
     void ctrlOChoosesAnotherFile();
     void refusedEntries_data();
     void refusedEntries();
-    void fileChangedByAnotherProgram();
+    void folderKeptByPathAndRank();
+    void undoOnlyWhatIsSafe_data();
+    void undoOnlyWhatIsSafe();
+    void dropALink_data();
+    void dropALink();
     void layoutGrowsAndNothingClips_data();
     void layoutGrowsAndNothingClips();
     void focusSelectsTheWholeField();
@@ -216,6 +219,8 @@ void TestWindow::addFromTheKeyboard_data()
     QTest::addColumn<QString>("press");
     QTest::addColumn<QString>("typedUrl");
     QTest::addColumn<QString>("writtenUrl");
+    QTest::newRow("address already in three folders: Add again") << "Papers" << "enter" << "HTTPS://WWW.debian.org"
+                                                                 << "HTTPS://WWW.debian.org";
     QTest::newRow("root, with Alt+A") << "Bookmarks" << "alt-a" << "https://www.kde.org/" << "https://www.kde.org/";
     QTest::newRow("nested, Enter in the field, bare host") << "Bread & Baking" << "enter" << "example.com"
                                                            << "http://example.com";
@@ -230,9 +235,12 @@ void TestWindow::addFromTheKeyboard()
     QFETCH(QString, press);
     QFETCH(QString, typedUrl);
     QFETCH(QString, writtenUrl);
-    start();
-    QByteArray expected = readBytes(m_file);
+    const QByteArray debian = "<DT><A HREF=\"https://www.debian.org/\">D</A>\n", gnu = "<DT><A HREF=\"https://www.gnu.org/\"";
+    start(readBytes(Example).replace(gnu, debian + gnu).replace("<DD>What", debian + "<DD>What"));
+    const QByteArray original = readBytes(m_file);
+    QByteArray expected = original;
     select(folder);
+    m_prompts.answers = {true};
     QTest::keyClick(m_window->windowHandle(), Qt::Key_T, Qt::AltModifier);
     QTest::keyClicks(QApplication::focusWidget(), "Linkcrate test");
     QTest::keyClick(m_window->windowHandle(), Qt::Key_U, Qt::AltModifier);
@@ -245,7 +253,9 @@ void TestWindow::addFromTheKeyboard()
         for (const QString &key : press.split(u' '))
             QTest::keyClick(QApplication::focusWidget(), key == "tab" ? Qt::Key_Tab : Qt::Key_Return);
 
-    QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.messages.value(0).text));
+    const QString asked = "This address is already in: Bookmarks Toolbar, Reading/Articles, Bookmarks. Add it "
+                          "again?|Add again|Cancel";
+    QCOMPARE(m_prompts.messages.value(0).text, typedUrl.contains("debian") ? asked : QString());
     // First in the folder's list: after the first list opened from its heading on.
     const qsizetype heading = folder == "Bookmarks" ? 0 : expected.indexOf(folder.toHtmlEscaped().toUtf8() + "</H3>");
     expected.insert(expected.indexOf("<DL><p>\n", heading) + 8, "<DT><A HREF=\"" + writtenUrl.toUtf8() + "\">Linkcrate test</A>\n");
@@ -253,6 +263,16 @@ void TestWindow::addFromTheKeyboard()
     QCOMPARE(m_window->txtText->text() + m_window->txtUrl->text(), QString());
     QCOMPARE(QApplication::focusWidget(), m_window->txtText);
     QCOMPARE(m_window->Tree->currentItem()->text(0), folder);
+    // Ctrl+Z in the emptied field undoes the addition, and the folders are read again for the next.
+    m_prompts.messages.clear();
+    m_prompts.answers = {true};
+    QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(readBytes(m_file), original);
+    QVERIFY(m_prompts.messages.value(1).text.contains("has been undone"));
+    m_window->txtText->setText("Next");
+    m_window->txtUrl->setText("https://e.x/");
+    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
+    QCOMPARE(m_prompts.messages.size(), 2); // and not "changed since it was read"
 }
 
 void TestWindow::filterFindsAFolder_data()
@@ -288,33 +308,6 @@ void TestWindow::filterFindsAFolder()
     QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), selected);
     QCOMPARE(QApplication::focusWidget(), finalKey == Qt::Key_Escape ? m_window->txtUrl : m_window->txtText);
     QVERIFY(m_prompts.messages.isEmpty()); // Enter in the filter never adds
-}
-
-void TestWindow::lastFolderAndPlaceAtNextStart_data()
-{
-    QTest::addColumn<QByteArray>("nextFile");
-    QTest::addColumn<QString>("selected");
-    QTest::newRow("second of two folders with one path") << foldersFile({"B", "X", "X/B", "B"}) << "D3";
-    QTest::newRow("folder gone: the root") << foldersFile({"B", "X"}) << "D-1";
-}
-
-void TestWindow::lastFolderAndPlaceAtNextStart()
-{
-    QFETCH(QByteArray, nextFile);
-    QFETCH(QString, selected);
-    start(foldersFile({"B", "X", "X/B", "B"}));
-    m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1)); // the second top-level B
-    m_window->resize(640, 480);
-    m_window->txtText->setText("Name");
-    m_window->txtUrl->setText("https://e.x/");
-    QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
-    QTest::keyClick(m_window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!m_window->isVisible());
-
-    start(nextFile);
-    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>(selected));
-    QVERIFY(m_window->Tree->viewport()->rect().contains(m_window->Tree->visualItemRect(m_window->Tree->currentItem())));
-    QCOMPARE(m_window->size(), QSize(640, 480));
 }
 
 void TestWindow::ctrlOChoosesAnotherFile_data()
@@ -360,6 +353,8 @@ void TestWindow::refusedEntries_data()
     QTest::newRow("both empty: only the name") << "" << "" << "" << "Name can't be empty !" << exclamation << "text";
     QTest::newRow("blank address") << "Name" << "   " << "" << "URL can't be empty !" << exclamation << "url";
     QTest::newRow("no folder selected") << "Name" << "e.x" << "no folder" << "No directory selected !" << none << "tree";
+    QTest::newRow("address already in the file: Cancel") << "Name" << "https://www.gnu.org/" << "" << "already in: "
+        "Bookmarks. Add it again?|Add again|Cancel" << none << "text";
     QTest::newRow("insertion fails: said, entry kept") << "Name" << "https://e.x/" << "tmp is a folder"
         << "%1.tmp" << int(UserPrompts::Icon::Critical) << "text";
 }
@@ -393,12 +388,12 @@ void TestWindow::refusedEntries()
     QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
 }
 
-void TestWindow::fileChangedByAnotherProgram()
+void TestWindow::folderKeptByPathAndRank()
 {
-    // Folders read again, the same folder selected by path and rank (the second B)...
+    // The second B is kept by its path and rank...
     start(foldersFile({"B", "X", "X/B", "B"}));
     m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
-    // ...at Add, before the watch has said anything: nothing written;
+    // ...at Add, when another program changed the file before the watch said anything: nothing written;
     writeBytes(m_file, foldersFile({"A", "B", "X", "X/B", "B"}));
     m_window->txtText->setText("Name");
     m_window->txtUrl->setText("https://e.x/");
@@ -407,7 +402,7 @@ void TestWindow::fileChangedByAnotherProgram()
     QVERIFY(m_prompts.messages[0].text.contains("changed since it was read"));
     QCOMPARE(readBytes(m_file), foldersFile({"A", "B", "X", "X/B", "B"}));
     QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
-    // ...by the watch, when the file is replaced, and then rewritten in place.
+    // ...by the watch, when the file is replaced, and then rewritten in place;
     writeBytes(m_file + ".new", foldersFile({"C", "A", "B", "X", "X/B", "B"}));
     QCOMPARE(std::rename(qPrintable(m_file + ".new"), qPrintable(m_file)), 0);
     QTRY_VERIFY(findShown(m_window->Tree, "C"));
@@ -415,7 +410,103 @@ void TestWindow::fileChangedByAnotherProgram()
     writeBytes(m_file, foldersFile({"D", "C", "A", "B", "X", "X/B", "B"}));
     QTRY_VERIFY(findShown(m_window->Tree, "D"));
     QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
+    // ...and at the next start after an addition to it, scrolled into view, in the window's size;
+    m_window->resize(640, 480);
+    QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!m_window->isVisible());
     QCOMPARE(m_prompts.messages.size(), 1);
+    start(readBytes(m_file));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
+    QVERIFY(m_window->Tree->viewport()->rect().contains(m_window->Tree->visualItemRect(m_window->Tree->currentItem())));
+    QCOMPARE(m_window->size(), QSize(640, 480));
+    // the root once it is gone.
+    start(foldersFile({"B", "X"}));
+    QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D-1"));
+}
+
+void TestWindow::undoOnlyWhatIsSafe_data()
+{
+    QTest::addColumn<QString>("between"); // what happens between the addition and Ctrl+Z
+    QTest::addColumn<QStringList>("shown");
+    const QString asked = "Undo the last addition to";
+    QTest::newRow("file changed since: said, nothing touched") << "change" << QStringList{asked, "has changed since"};
+    QTest::newRow("question cancelled") << "cancel" << QStringList{asked};
+    QTest::newRow("typing in the field is undone first") << "type" << QStringList();
+    QTest::newRow("one level: undone already") << "undo" << QStringList{"no bookmark that could be undone"};
+}
+
+void TestWindow::undoOnlyWhatIsSafe()
+{
+    QFETCH(QString, between);
+    QFETCH(QStringList, shown);
+    start();
+    m_window->txtText->setText("Name");
+    m_window->txtUrl->setText("https://e.x/");
+    QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
+    if (between == "change")
+        writeBytes(m_file, readBytes(Example));
+    if (between == "type")
+        QTest::keyClicks(m_window->txtText, "typed");
+    m_prompts.answers = {between != "cancel"};
+    if (between == "undo")
+        QTest::keyClick(m_window->Tree, Qt::Key_Z, Qt::ControlModifier);
+    const QByteArray before = readBytes(m_file);
+    m_prompts.messages.clear();
+    QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(readBytes(m_file), before);
+    QCOMPARE(m_window->txtText->text(), QString());
+    QCOMPARE(m_prompts.messages.size(), shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        QVERIFY2(m_prompts.messages[i].text.contains(shown[i]), qPrintable(m_prompts.messages[i].text));
+}
+
+void TestWindow::dropALink_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("onto"); // a folder shown in the tree, "text" for the field, or "" for the window
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("link with its title, onto a folder") << "text/x-moz-url" << "https://e.x/a\nA <b> & B" << "Cooking"
+        << "https://e.x/a" << "A <b> & B" << "Cooking";
+    QTest::newRow("uri-list onto the text field: first address") << "text/uri-list" << "# c\r\nhttps://e.x/b\r\nhttps://e.x/c\r\n"
+        << "text" << "https://e.x/b" << "Typed" << "Reading";
+    QTest::newRow("plain text onto the window: address only") << "text/plain" << "\n  https://e.x/c  \nmore" << ""
+        << "https://e.x/c" << "Typed" << "Reading";
+    QTest::newRow("plain text into the text field is typing") << "text/plain" << "words" << "text" << "" << "wordsTyped"
+        << "Reading";
+}
+
+void TestWindow::dropALink()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, data);
+    QFETCH(QString, onto);
+    QFETCH(QString, url);
+    QFETCH(QString, text);
+    QFETCH(QString, selected);
+    start();
+    const QByteArray before = readBytes(m_file);
+    select("Reading");
+    m_window->txtText->setText("Typed");
+    QMimeData mime;
+    // Browsers hand a link over in UTF-16.
+    mime.setData(format, format == "text/x-moz-url" ? QByteArray(reinterpret_cast<const char *>(data.utf16()), data.size() * 2)
+                                                    : data.toUtf8());
+    QTreeWidgetItem *folder = onto.isEmpty() || onto == "text" ? nullptr : findShown(m_window->Tree, onto);
+    QWidget *target = folder ? m_window->Tree->viewport() : onto == "text" ? static_cast<QWidget *>(m_window->txtText) : m_window.get();
+    const QPoint at = folder ? m_window->Tree->visualItemRect(folder).center() : QPoint(2, 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(m_window->txtUrl->text(), url);
+    QCOMPARE(m_window->txtText->text(), text);
+    QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), selected);
+    QCOMPARE(readBytes(m_file), before); // nothing is added until Add
 }
 
 void TestWindow::layoutGrowsAndNothingClips_data()

@@ -6,6 +6,7 @@ namespace {
 const QString LastFolderKey = QStringLiteral("Window/LastFolder");
 const QString LastFolderRankKey = QStringLiteral("Window/LastFolderRank");
 const QString GeometryKey = QStringLiteral("Window/Geometry");
+const QString LastAdditionGroup = QStringLiteral("LastAddition");
 } // namespace
 
 Settings::Settings()
@@ -52,6 +53,30 @@ QByteArray Settings::windowGeometry() const
 void Settings::setWindowGeometry(const QByteArray &geometry)
 {
     m_settings->setValue(GeometryKey, geometry);
+}
+
+LastAddition Settings::lastAddition() const
+{
+    m_settings->sync();
+    m_settings->beginGroup(LastAdditionGroup);
+    QVariantMap map;
+    for (const QString &key : m_settings->childKeys())
+        map.insert(key, m_settings->value(key));
+    m_settings->endGroup();
+    return LastAddition::fromMap(map);
+}
+
+void Settings::setLastAddition(const LastAddition &record)
+{
+    m_settings->remove(LastAdditionGroup);
+    if (record.isValid()) {
+        m_settings->beginGroup(LastAdditionGroup);
+        const QVariantMap map = record.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            m_settings->setValue(it.key(), it.value());
+        m_settings->endGroup();
+    }
+    m_settings->sync();
 }
 
 bool Settings::sync()

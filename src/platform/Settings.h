@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookmarks/LastAddition.h"
+
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
@@ -36,6 +38,13 @@ public:
     // The window's size and place, as QWidget::saveGeometry() gives them.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
+
+    // The last addition to a bookmark file, by this program or linkcrate-add, in
+    // a group of its own. Read afresh from the disk, since the other program may
+    // have written it since; written to the disk at once for the same reason. An
+    // empty record clears it.
+    LastAddition lastAddition() const;
+    void setLastAddition(const LastAddition &record);
 
     // Whether the values reached the disk.
     [[nodiscard]] bool sync();

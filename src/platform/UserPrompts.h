@@ -18,6 +18,14 @@ public:
     virtual void message(const QString &text, Icon icon) = 0;
     // A yes/no question; true for yes.
     virtual bool confirm(const QString &text) = 0;
+    // A question with buttons of its own: `yes` says go ahead, `no` (the
+    // default, also Esc) leaves things as they are; true for `yes`.
+    virtual bool ask(const QString &text, const QString &yes, const QString &no)
+    {
+        Q_UNUSED(yes);
+        Q_UNUSED(no);
+        return confirm(text);
+    }
     // Asks for the bookmark file, starting in `startFolder` (the home folder when
     // empty); no value when the user cancels.
     virtual std::optional<QString> chooseBookmarkFile(const QString &startFolder) = 0;

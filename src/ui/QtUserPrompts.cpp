@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace {
@@ -44,6 +45,17 @@ bool QtUserPrompts::confirm(const QString &text)
 {
     return QMessageBox::question(owner(), Title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+}
+
+bool QtUserPrompts::ask(const QString &text, const QString &yes, const QString &no)
+{
+    QMessageBox box(QMessageBox::Question, Title, text, QMessageBox::NoButton, owner());
+    QAbstractButton *go = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton *stay = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == go;
 }
 
 std::optional<QString> QtUserPrompts::chooseBookmarkFile(const QString &startFolder)

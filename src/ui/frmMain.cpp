@@ -3,6 +3,7 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/EntryCheck.h"
+#include "bookmarks/LastAddition.h"
 #include "platform/UrlTranslation.h"
 #include "platform/UserPrompts.h"
 #include "ui/FolderFilter.h"
@@ -13,15 +14,19 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -63,6 +68,61 @@ QString nodeKey(qint32 index)
     return QLatin1Char('D') + QString::number(index);
 }
 
+// The already-bookmarked question names this many folders at most.
+constexpr qsizetype FoldersNamed = 5;
+
+// What a browser hands over when a link is dragged out of it.
+struct DroppedLink
+{
+    QString address;
+    QString title;
+};
+
+// The first line of a list that is neither blank nor a comment, as text/uri-list
+// has them.
+QString firstListed(const QString &lines)
+{
+    for (const QStringView line : QStringView(lines).split(u'\n')) {
+        const QStringView entry = line.trimmed();
+        if (!entry.isEmpty() && !entry.startsWith(u'#'))
+            return entry.toString();
+    }
+    return {};
+}
+
+// A link from "text/x-moz-url" (the address, a line break, the title; UTF-16 from
+// every browser that offers it, UTF-8 from a few other programs), else the
+// address alone from "text/uri-list" or, with `plainText`, from plain text. The
+// raw text is taken rather than QMimeData::urls(), which would rewrite the address.
+std::optional<DroppedLink> droppedLink(const QMimeData *mime, bool plainText)
+{
+    static const QString MozUrl = QStringLiteral("text/x-moz-url");
+    static const QString UriList = QStringLiteral("text/uri-list");
+    if (!mime)
+        return std::nullopt;
+    if (mime->hasFormat(MozUrl)) {
+        const QByteArray bytes = mime->data(MozUrl);
+        QString text = bytes.contains('\0')
+            ? QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
+            : QString::fromUtf8(bytes);
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        text.remove(u'\r');
+        const QStringList lines = text.split(u'\n');
+        const QString address = lines.value(0).trimmed();
+        if (!address.isEmpty())
+            return DroppedLink{address, lines.value(1).remove(QChar(0)).trimmed()};
+    }
+    QString address;
+    if (mime->hasFormat(UriList))
+        address = firstListed(QString::fromUtf8(mime->data(UriList)));
+    else if (plainText && mime->hasText())
+        address = firstListed(mime->text());
+    if (address.isEmpty())
+        return std::nullopt;
+    return DroppedLink{address, {}};
+}
+
 } // namespace
 
 // The resources live in a static library: they have to be registered by hand,
@@ -99,6 +159,13 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     setTabOrder(txtText, txtUrl);
     setTabOrder(txtUrl, Tree);
     setTabOrder(Tree, cmdAdd);
+    // A link may be dropped anywhere: the fields take links themselves only for
+    // plain text dragged into them, and the tree to select the folder too.
+    setAcceptDrops(true);
+    Tree->viewport()->setAcceptDrops(true);
+    for (QObject *watched : {static_cast<QObject *>(txtText), static_cast<QObject *>(txtUrl),
+                             static_cast<QObject *>(Tree->viewport())})
+        watched->installEventFilter(this);
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
     connect(Tree, &QTreeWidget::currentItemChanged, this, &frmMain::showPath);
@@ -117,6 +184,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &frmMain::openFilter);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), &frmMain::openFilter);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::chooseOtherFile);
+    shortcut(QKeySequence::Undo, &frmMain::undoLastAddition);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
     // The tree's access key, as the fields have theirs.
@@ -269,9 +337,19 @@ void frmMain::cmdAdd_Click()
 
     setBusy(true);
     txtUrl->setText(TranslateURL(txtUrl->text()));
-    const FileError error = BookmarkInserter::insert(catalogue, index, txtUrl->text(), txtText->text(), [] {
-        QCoreApplication::processEvents();
-    });
+    if (const QList<qint32> holding = catalogue.foldersHolding(txtUrl->text()); !holding.isEmpty()) {
+        setBusy(false);
+        if (!m_prompts.ask(QStringLiteral("This address is already in: %1. Add it again?").arg(shownPaths(holding)),
+                           QStringLiteral("Add again"), QStringLiteral("Cancel"))) {
+            txtText->setFocus();
+            return;
+        }
+        setBusy(true);
+    }
+    LastAddition record;
+    const FileError error = BookmarkInserter::insert(
+        catalogue, index, txtUrl->text(), txtText->text(), [] { QCoreApplication::processEvents(); }, nullptr,
+        &record);
     setBusy(false);
 
     if (error.kind == FileError::Kind::Changed) {
@@ -290,9 +368,73 @@ void frmMain::cmdAdd_Click()
         return;
     }
     m_settings.setLastFolder(placeOf(index));
-    txtText->clear();
-    txtUrl->clear();
+    m_settings.setLastAddition(record);
+    // Emptied without an undo step of their own, so that Ctrl+Z in the empty
+    // field undoes the addition rather than bringing the text back.
+    txtText->setText(QString());
+    txtUrl->setText(QString());
     txtText->setFocus();
+}
+
+QString frmMain::shownPaths(const QList<qint32> &folders) const
+{
+    QStringList shown;
+    for (const qint32 folder : folders.first(std::min(folders.size(), FoldersNamed))) {
+        QStringList names;
+        for (qint32 i = folder; i != FolderCatalogue::Root; i = catalogue.parent(i)) {
+            const QString name = catalogue.displayName(i);
+            names.prepend(name.isEmpty() ? FolderTree::NoName : name);
+        }
+        // The root list, as the tree names it.
+        shown.append(names.isEmpty() ? QStringLiteral("Bookmarks") : names.join(u'/'));
+    }
+    QString text = shown.join(QStringLiteral(", "));
+    if (folders.size() > FoldersNamed)
+        text += QStringLiteral(" and %1 more").arg(folders.size() - FoldersNamed);
+    return text;
+}
+
+void frmMain::undoLastAddition()
+{
+    if (m_busy)
+        return;
+    const LastAddition record = m_settings.lastAddition();
+    // A Ctrl+Z too many after undoing typing must not take a bookmark away unasked.
+    if (record.isValid()
+        && !m_prompts.ask(QStringLiteral("Undo the last addition to \"%1\"? The file goes back to the version "
+                                         "before it; the version with the addition goes to the trash.")
+                              .arg(record.file),
+                          QStringLiteral("Undo"), QStringLiteral("Cancel")))
+        return;
+    setBusy(true);
+    const FileError error = record.undo();
+    setBusy(false);
+    if (error.failed()) {
+        m_prompts.message(error.messageForUser(), UserPrompts::Icon::Exclamation);
+        return;
+    }
+    m_settings.setLastAddition({});
+    reread(true);
+    m_prompts.message(QStringLiteral("The last addition to \"%1\" has been undone.").arg(record.file),
+                      UserPrompts::Icon::Information);
+}
+
+bool frmMain::takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder)
+{
+    const std::optional<DroppedLink> link = droppedLink(event->mimeData(), plainText);
+    if (!link || m_busy)
+        return false;
+    event->acceptProposedAction();
+    if (event->type() != QEvent::Drop)
+        return true;
+    // Only filled in: nothing is added until Add, and a title with refused
+    // characters stays as it came, for Add to name them.
+    txtUrl->setText(link->address);
+    if (!link->title.isEmpty())
+        txtText->setText(link->title);
+    if (folder)
+        Tree->setCurrentItem(folder);
+    return true;
 }
 
 QStringList frmMain::pathKeys() const
@@ -529,6 +671,48 @@ void frmMain::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    takeDrop(event, true, nullptr);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    takeDrop(event, true, nullptr);
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    takeDrop(event, true, nullptr);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool inTree = watched == Tree->viewport();
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // A field takes Ctrl+Z for its own undo; with no typing to undo, the
+        // key is left to the window's undo of the last addition.
+        const auto *field = qobject_cast<QLineEdit *>(watched);
+        return field && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo) && !field->isUndoAvailable();
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        QTreeWidgetItem *folder = inTree ? Tree->itemAt(drop->position().toPoint()) : nullptr;
+        // Plain text dragged into a field is typing; a link is for the window.
+        if (takeDrop(drop, inTree, folder))
+            return true;
+        if (inTree)
+            drop->ignore();
+        return inTree;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

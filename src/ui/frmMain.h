@@ -10,7 +10,9 @@
 
 class FolderFilter;
 class FolderTree;
+class QDropEvent;
 class QFileSystemWatcher;
+class QTreeWidgetItem;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +41,9 @@ public:
     void chooseOtherFile();
     // Ctrl+F: finds a folder by words of its path.
     void openFilter();
+    // Ctrl+Z where no field has typing to undo: puts the bookmark file of the
+    // last addition, by this window or linkcrate-add, back as it was before.
+    void undoLastAddition();
 
     // Lengths in the window are given in twips (1/1440 inch).
     int twipsToPixelsX(int twips) const;
@@ -62,6 +67,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool readCatalogue();
@@ -74,6 +83,10 @@ private:
     qint32 selectedIndex() const;
     void selectFolder(qint32 index);
     void showPath();
+    // The folders as the already-bookmarked question names them.
+    QString shownPaths(const QList<qint32> &folders) const;
+    // A link dragged in: fills the fields, and selects the folder it was dropped on.
+    bool takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder);
     void watchFile();
     void fileMayHaveChanged();
     // Where the controls stand before the resize rule: the design's places, or
