@@ -43,6 +43,15 @@ void TestCli::runs_data()
         << 0 << "" << QByteArray("<DL><p>\n<DT><A HREF=\"http://u\">\xE9</A>\n</DL>\n");
     QTest::newRow("file from the setting") << QStringList{"--text", "Root", "https://r.example/"} << 0 << ""
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://r.example/\">Root</A>\n    <DT><A HREF=\"https://www.mozilla.org/\"");
+    QTest::newRow("already there: added, with a warning") << QStringList{"--file", "F", "--text", "t", "https://NEWS.example"}
+        << 0 << "warning: the address was already in: \"Bookmarks Toolbar\"." << QByteArray("\"https://NEWS.example\">t<");
+    QTest::newRow("already there, --no-duplicate") << QStringList{"--file", "F", "--no-duplicate", "--text", "t", "https://news.example:443"}
+        << 3 << "the address is already in: \"Bookmarks Toolbar\". Nothing was added." << QByteArray();
+    // Before "THEN", a run that succeeds ("CHANGE": then the file is changed).
+    const QStringList addition{"--file", "F", "--text", "t", "https://u.example/"};
+    QTest::newRow("undo") << addition + QStringList{"THEN", "--undo"} << 0 << "" << QByteArray();
+    QTest::newRow("undo refused after a change") << addition + QStringList{"CHANGE", "THEN", "--undo"} << 2
+                                                 << "has changed since the last addition" << QByteArray("u.example/\">t</A>\n");
 }
 
 // Each run is a child process with this process's private HOME and XDG folders,
@@ -79,20 +88,23 @@ void TestCli::runs()
     for (QString &a : arguments)
         a = substitute(a);
     const QByteArray before = readBytes(file) + readBytes(twins) + readBytes(latin);
-    const QByteArray confBefore = readBytes(conf);
+    if (const qsizetype then = arguments.indexOf(QStringLiteral("THEN")); then >= 0) {
+        QStringList first = arguments.first(then);
+        arguments.remove(0, then + 1);
+        const bool change = first.removeAll(QStringLiteral("CHANGE")) > 0;
+        QCOMPARE(QProcess::execute(QStringLiteral(LINKCRATE_ADD), first), 0);
+        if (change)
+            writeBytes(file, readBytes(file) + "<!-- changed -->");
+    }
 
     QProcess process;
-    // Only our own messages: not Qt's warning about a trash it cannot make.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.warning=false"));
-    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LINKCRATE_ADD), arguments);
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), code);
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     const QString err = QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2((code == 0 ? out : err).contains(substitute(words)), qPrintable(out + err));
+    QVERIFY2((out + err).contains(substitute(words)), qPrintable(out + err));
     QVERIFY2(err.startsWith(QStringLiteral("linkcrate-add: ")) || (code == 0 && err.isEmpty()), qPrintable(err));
     const QByteArray after = readBytes(file) + readBytes(twins) + readBytes(latin);
     if (added.isEmpty())
@@ -100,7 +112,7 @@ void TestCli::runs()
     else
         QVERIFY2(after.contains(added), after.constData());
     QCOMPARE(entries(dir.path()), (QStringList{"bookmarks.html", "latin.html", "twins.html"}));
-    QCOMPARE(readBytes(conf), confBefore);
+    QCOMPARE(Settings(conf).bookmarks(), file);
 }
 
 LINKCRATE_TEST_MAIN(TestCli, QCoreApplication)
