@@ -479,6 +479,7 @@ void TestEngine::undo_data()
     QTest::newRow("the file as the addition left it") << "" << "";
     QTest::newRow("changed since") << "changed" << "has changed since the last addition";
     QTest::newRow("previous version gone from the trash") << "emptied" << "no longer in the trash";
+    QTest::newRow("another file in its place in the trash") << "replaced" << "no longer in the trash";
 }
 
 void TestEngine::undo()
@@ -497,6 +498,8 @@ void TestEngine::undo()
         writeBytes(path, readBytes(path) + "\n");
     else if (injection == QLatin1String("emptied"))
         QDir(trashDir()).removeRecursively();
+    else if (injection == QLatin1String("replaced") && QFile::remove(record.pathInTrash))
+        writeBytes(record.pathInTrash, "someone else's file");
     const QByteArray before = readBytes(path);
 
     const FileError error = record.undo();

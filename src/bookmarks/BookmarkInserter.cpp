@@ -92,7 +92,7 @@ struct Hold
     }
     LastAddition record(const FileIdentity &written) const
     {
-        return {target, written, replacement->trashed().pathInTrash, replacement->trashed().infoPath};
+        return {target, written, replacement->trashed().pathInTrash, replacement->trashed().infoPath, before};
     }
 };
 

@@ -16,7 +16,10 @@ QVariantMap LastAddition::toMap() const
             {QStringLiteral("Inode"), written.inode},
             {QStringLiteral("Device"), written.device},
             {QStringLiteral("InTrash"), pathInTrash},
-            {QStringLiteral("TrashInfo"), infoPath}};
+            {QStringLiteral("TrashInfo"), infoPath},
+            {QStringLiteral("PreviousSize"), previous.size},
+            {QStringLiteral("PreviousModifiedNs"), previous.mtimeNs},
+            {QStringLiteral("PreviousInode"), previous.inode}};
 }
 
 LastAddition LastAddition::fromMap(const QVariantMap &map)
@@ -29,6 +32,9 @@ LastAddition LastAddition::fromMap(const QVariantMap &map)
     record.written.device = map.value(QStringLiteral("Device")).toULongLong();
     record.pathInTrash = map.value(QStringLiteral("InTrash")).toString();
     record.infoPath = map.value(QStringLiteral("TrashInfo")).toString();
+    record.previous.size = map.value(QStringLiteral("PreviousSize"), -1).toLongLong();
+    record.previous.mtimeNs = map.value(QStringLiteral("PreviousModifiedNs")).toLongLong();
+    record.previous.inode = map.value(QStringLiteral("PreviousInode")).toULongLong();
     return record;
 }
 
@@ -46,11 +52,14 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
     QString reason;
     if (!FileIdentity::read(file, now, reason) || !(now == written))
         return FileError::unusable(file, QStringLiteral("has changed since the last addition, which can no longer be "
-                                                        "undone. Nothing was changed."));
+                                                        "undone."));
+    // The trash may have been emptied and the name taken by another file since.
     struct stat st {};
-    if (::lstat(QFile::encodeName(pathInTrash).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::lstat(QFile::encodeName(pathInTrash).constData(), &st) != 0 || !S_ISREG(st.st_mode)
+        || st.st_ino != previous.inode || st.st_size != previous.size
+        || qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec != previous.mtimeNs)
         return FileError::unusable(file, QStringLiteral("cannot go back to its previous version: that version is no "
-                                                        "longer in the trash. Nothing was changed."));
+                                                        "longer in the trash."));
 
     // The version being undone goes to the trash too: nothing is ever deleted.
     mdlFileRoutines::RecycleDetails undone;

@@ -18,6 +18,7 @@ struct LastAddition
     FileIdentity written;
     QString pathInTrash;
     QString infoPath;
+    FileIdentity previous; // the version in the trash, which a rename keeps as it was
 
     bool isValid() const { return !file.isEmpty(); }
     QVariantMap toMap() const;

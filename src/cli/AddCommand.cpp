@@ -279,7 +279,9 @@ AddCommand::Stop AddCommand::addInOnePass(const Request &request, BookmarkLock &
     Search search(request.folder, request.noDuplicate);
     const BookmarkInserter::Result result =
         BookmarkInserter::insertWhileCopying(request.file, search, address, request.text, &lock);
-    if (search.refusedAsDuplicate() && result.outcome != BookmarkInserter::Outcome::Failed)
+    // A match met while an undeclared file was read as UTF-8 holds only if it was.
+    if (search.refusedAsDuplicate() && result.outcome != BookmarkInserter::Outcome::Failed
+        && result.outcome != BookmarkInserter::Outcome::TwoPasses)
         return fail(AlreadyThere, QStringLiteral("the address is already in: %1. Nothing was added.").arg(search.holders()));
     switch (result.outcome) {
     case BookmarkInserter::Outcome::Added:

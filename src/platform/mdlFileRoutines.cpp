@@ -247,8 +247,14 @@ qint32 moveInto(const Trash &trash, const QString &original, RecycleDetails &det
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")).toLatin1()
         + QByteArrayLiteral("\n");
     const QByteArray base = QFile::encodeName(QFileInfo(original).fileName());
+    // The name itself, then NAME.2 to NAME.9 as file managers do; past those (a
+    // trash never emptied holds a version per addition) a name of the moment,
+    // so that no search through a thousand names is ever needed.
+    const QByteArray moment = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmsszzz")).toLatin1();
     for (int n = 1; n <= 1000; ++n) {
-        const QByteArray name = n == 1 ? base : base + '.' + QByteArray::number(n);
+        const QByteArray name = n == 1 ? base
+            : n < 10                   ? base + '.' + QByteArray::number(n)
+                                       : base + '.' + moment + '.' + QByteArray::number(n - 9);
         const QByteArray infoName = name + QByteArrayLiteral(".trashinfo");
         // Created exclusively: this reserves the name against other programs trashing now.
         const int fd = ::openat(trash.info.get(), infoName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
