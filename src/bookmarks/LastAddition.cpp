@@ -65,9 +65,9 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
     mdlFileRoutines::RecycleDetails undone;
     if (mdlFileRoutines::RecycleFile(file, false, nullptr, &undone) != mdlFileRoutines::RecycleOk)
         return FileError::trash(file, undone.error);
-    const mdlFileRoutines::RecycleDetails previous{pathInTrash, infoPath, {}};
+    const mdlFileRoutines::RecycleDetails trashed{pathInTrash, infoPath, {}};
     QString putBackError;
-    if (mdlFileRoutines::PutBack(previous, file, putBackError))
+    if (mdlFileRoutines::PutBack(trashed, file, putBackError))
         return {};
     QString restoreError;
     if (mdlFileRoutines::PutBack(undone, file, restoreError))
