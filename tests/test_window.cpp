@@ -344,10 +344,12 @@ private Q_SLOTS:
         // The second B is kept by its path and rank...
         start(foldersFile({"B", "X", "X/B", "B"}));
         m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
-        // ...at Add, when another program changed the file before the watch said anything: nothing written;
-        writeBytes(m_file, foldersFile({"A", "B", "X", "X/B", "B"}));
         add();
-        shown({"changed since it was read"});
+        // ...at Add, when another program changed the file while the window asked: nothing written;
+        m_prompts.answers = {true};
+        m_prompts.whileAsked = [this] { writeBytes(m_file, foldersFile({"A", "B", "X", "X/B", "B"})), QTest::qWait(500); };
+        add();
+        shown({"already in: B.", "changed since it was read"});
         QCOMPARE(readBytes(m_file), foldersFile({"A", "B", "X", "X/B", "B"}));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
         // ...by the watch, when the file is replaced, and then rewritten in place;
@@ -363,7 +365,7 @@ private Q_SLOTS:
         QTest::keyClick(m_window->txtUrl, Qt::Key_Return);
         QTest::keyClick(m_window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_window->isVisible());
-        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages.size(), 2);
         start(readBytes(m_file));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
         QVERIFY(m_window->Tree->viewport()->rect().contains(m_window->Tree->visualItemRect(m_window->Tree->currentItem())));
