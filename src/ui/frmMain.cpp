@@ -421,7 +421,9 @@ void frmMain::undoLastAddition()
     }
     m_settings.setLastAddition({});
     reread(true);
-    m_prompts.message(QStringLiteral("The last addition to \"%1\" has been undone.").arg(record.file),
+    m_prompts.message(QStringLiteral("The last addition to \"%1\" has been undone; the version with it is in the "
+                                     "trash.")
+                          .arg(record.file),
                       UserPrompts::Icon::Information);
 }
 
