@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Records what the program would have shown, and answers as a test tells it to.
 class FakePrompts : public UserPrompts
 {
@@ -17,7 +19,8 @@ public:
     QList<Shown> messages;
     QList<std::optional<QString>> fileChoices; // answers to the file dialog, in order
     QStringList dialogFolders;                 // where each file dialog started
-    QList<bool> answers; // answers to the questions, in order; then the default, no
+    QList<bool> answers;              // answers to the questions, in order; then the default, no
+    std::function<void()> whileAsked; // what happens while a question is open
 
     void message(const QString &text, Icon icon) override { messages.append({text, icon}); }
     bool confirm(const QString &) override { return false; }
@@ -25,6 +28,8 @@ public:
     {
         // Among the messages, in the order shown, with the buttons after a "|".
         messages.append({text + u'|' + yes + u'|' + no, Icon::None});
+        if (whileAsked)
+            whileAsked();
         return !answers.isEmpty() && answers.takeFirst();
     }
     std::optional<QString> chooseBookmarkFile(const QString &startFolder) override

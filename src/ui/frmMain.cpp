@@ -338,9 +338,15 @@ void frmMain::cmdAdd_Click()
     setBusy(true);
     txtUrl->setText(TranslateURL(txtUrl->text()));
     if (const QList<qint32> holding = catalogue.foldersHolding(txtUrl->text()); !holding.isEmpty()) {
+        // The question needs the window enabled, but the folders must not be
+        // read again under it: `index` has to go on naming the folder chosen.
         setBusy(false);
-        if (!m_prompts.ask(QStringLiteral("This address is already in: %1. Add it again?").arg(shownPaths(holding)),
-                           QStringLiteral("Add again"), QStringLiteral("Cancel"))) {
+        m_busy = true;
+        const bool again = m_prompts.ask(
+            QStringLiteral("This address is already in: %1. Add it again?").arg(shownPaths(holding)),
+            QStringLiteral("Add again"), QStringLiteral("Cancel"));
+        m_busy = false;
+        if (!again) {
             txtText->setFocus();
             return;
         }
@@ -415,7 +421,9 @@ void frmMain::undoLastAddition()
     }
     m_settings.setLastAddition({});
     reread(true);
-    m_prompts.message(QStringLiteral("The last addition to \"%1\" has been undone.").arg(record.file),
+    m_prompts.message(QStringLiteral("The last addition to \"%1\" has been undone; the version with it is in the "
+                                     "trash.")
+                          .arg(record.file),
                       UserPrompts::Icon::Information);
 }
 
