@@ -210,13 +210,8 @@ bool frmMain::Form_Load()
     bool chosen = false;
     QString askIn;
     for (;;) {
-        if (named(BookmarkFile)) {
-            const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(BookmarkFile);
-            if (recovery.outcome == BookmarkRecovery::Outcome::Restored)
-                m_prompts.message(recovery.message(), UserPrompts::Icon::Information);
-            else if (recovery.error.failed())
-                m_prompts.message(recovery.error.message(), UserPrompts::Icon::Exclamation);
-        }
+        if (named(BookmarkFile))
+            recover(BookmarkFile);
         if (!QFileInfo(BookmarkFile).isFile()) {
             if (named(BookmarkFile)) {
                 m_prompts.message(QStringLiteral("\"%1\" was not found. Choose the bookmark file.").arg(BookmarkFile),
@@ -539,6 +534,15 @@ void frmMain::showPath()
     lblPath->setAccessibleDescription(text);
 }
 
+// An addition to `file` interrupted earlier is finished or cleared away before
+// the file is read, and the user is told what was done.
+void frmMain::recover(const QString &file)
+{
+    const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(file);
+    if (const QString message = recovery.message(); !message.isEmpty())
+        m_prompts.message(message, recovery.error.failed() ? UserPrompts::Icon::Exclamation : UserPrompts::Icon::Information);
+}
+
 void frmMain::chooseOtherFile()
 {
     if (m_busy)
@@ -546,6 +550,7 @@ void frmMain::chooseOtherFile()
     const std::optional<QString> choice = m_prompts.chooseBookmarkFile(QFileInfo(BookmarkFile).absolutePath());
     if (!choice)
         return;
+    recover(*choice);
     // On failure the catalogue, and so the window, stays with the file in use.
     if (const FileError error = catalogue.read(*choice); error.failed()) {
         m_prompts.message(error.message(), UserPrompts::Icon::Critical);

@@ -73,6 +73,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void recover(const QString &file);
     bool readCatalogue();
     // Reads the file again and selects the same folder: by its path and, of
     // several folders with one path, by its rank among them.
