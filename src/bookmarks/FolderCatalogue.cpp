@@ -45,24 +45,29 @@ FileError FolderCatalogue::read(const QString &BookmarkFile, bool noteAddresses)
     return {};
 }
 
-QList<qint32> FolderCatalogue::lineage(qint32 index) const
+namespace {
+
+// A folder's path from the top level down: `name` of each, joined by `separator`.
+template<class Text, class Separator, class Name>
+Text joinedPath(const FolderCatalogue &catalogue, qint32 index, Separator separator, Name name)
 {
     QList<qint32> chain;
-    for (qint32 i = index; i != Root; i = parent(i))
+    for (qint32 i = index; i != FolderCatalogue::Root; i = catalogue.parent(i))
         chain.prepend(i);
-    return chain;
+    Text path;
+    for (const qint32 i : chain) {
+        if (i != chain.constFirst())
+            path += separator;
+        path += name(i);
+    }
+    return path;
 }
+
+} // namespace
 
 QByteArray FolderCatalogue::FolderPaths(qint32 index) const
 {
-    const QList<qint32> chain = lineage(index);
-    QByteArray path;
-    for (const qint32 i : chain) {
-        if (i != chain.constFirst())
-            path += Separator;
-        path += rawName(i);
-    }
-    return path;
+    return joinedPath<QByteArray>(*this, index, Separator, [this](qint32 i) { return rawName(i); });
 }
 
 QString FolderCatalogue::displayName(qint32 index) const
@@ -72,14 +77,7 @@ QString FolderCatalogue::displayName(qint32 index) const
 
 QString FolderCatalogue::displayPath(qint32 index, QChar separator) const
 {
-    const QList<qint32> chain = lineage(index);
-    QString path;
-    for (const qint32 i : chain) {
-        if (i != chain.constFirst())
-            path += separator;
-        path += displayName(i);
-    }
-    return path;
+    return joinedPath<QString>(*this, index, separator, [this](qint32 i) { return displayName(i); });
 }
 
 QList<qint32> FolderCatalogue::foldersHolding(const QString &address) const

@@ -55,9 +55,6 @@ public:
     }
 
 private:
-    // The folder and its ancestors, outermost first.
-    QList<qint32> lineage(qint32 index) const;
-
     struct Folder
     {
         qint32 parent;

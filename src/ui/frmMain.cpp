@@ -232,13 +232,8 @@ bool frmMain::Form_Load()
         askIn = QFileInfo(BookmarkFile).absolutePath();
         BookmarkFile.clear();
     }
-    if (chosen) {
-        m_settings.setBookmarks(BookmarkFile);
-        if (!m_settings.sync())
-            m_prompts.message(QStringLiteral("The choice of bookmark file could not be saved in \"%1\".")
-                                  .arg(m_settings.fileName()),
-                              UserPrompts::Icon::Exclamation);
-    }
+    if (chosen)
+        rememberFile();
 
     loadImages();
     ensurePolished();
@@ -534,6 +529,15 @@ void frmMain::showPath()
     lblPath->setAccessibleDescription(text);
 }
 
+// The file chosen is the one to use from now on, at the next start too.
+void frmMain::rememberFile()
+{
+    m_settings.setBookmarks(BookmarkFile);
+    if (!m_settings.sync())
+        m_prompts.message(QStringLiteral("The choice of bookmark file could not be saved in \"%1\".").arg(m_settings.fileName()),
+                          UserPrompts::Icon::Exclamation);
+}
+
 // An addition to `file` interrupted earlier is finished or cleared away before
 // the file is read, and the user is told what was done.
 void frmMain::recover(const QString &file)
@@ -557,12 +561,8 @@ void frmMain::chooseOtherFile()
         return;
     }
     BookmarkFile = *choice;
-    m_settings.setBookmarks(BookmarkFile);
     m_settings.setLastFolder({});
-    if (!m_settings.sync())
-        m_prompts.message(QStringLiteral("The choice of bookmark file could not be saved in \"%1\".")
-                              .arg(m_settings.fileName()),
-                          UserPrompts::Icon::Exclamation);
+    rememberFile();
     FillTree();
     watchFile();
     txtText->setFocus();

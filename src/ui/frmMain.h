@@ -74,6 +74,7 @@ protected:
 
 private:
     void recover(const QString &file);
+    void rememberFile();
     bool readCatalogue();
     // Reads the file again and selects the same folder: by its path and, of
     // several folders with one path, by its rank among them.
