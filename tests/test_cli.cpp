@@ -1,10 +1,14 @@
 #include "TestSupport.h"
 
+#include "bookmarks/BookmarkLock.h"
 #include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <optional>
+#include <sys/stat.h>
 
 class TestCli : public QObject
 {
@@ -27,6 +31,8 @@ void TestCli::runs_data()
     QTest::newRow("ambiguous folder") << QStringList{"--file", "TWINS", "--folder", "S", "--text", "t", "u"} << 2
                                       << "2 folders in \"TWINS\" are called \"S\"; choose one with --folder-index:\n"
                                          "  0\tS\n  1\tS" << QByteArray();
+    QTest::newRow("a named pipe, refused before its lock") << QStringList{"--file", "PIPE", "--text", "t", "u"} << 2
+                                                           << "is a named pipe, not a bookmark file." << QByteArray();
     QTest::newRow("failed addition: one sentence a line") << QStringList{"--file", "F", "--text", "t", "u"} << 2
                                                           << "\nThe bookmark file was left unchanged." << QByteArray();
     QTest::newRow("index reaches the second of two") << QStringList{"--file", "TWINS", "--folder-index", "1", "--verbose",
@@ -77,11 +83,19 @@ void TestCli::runs()
     const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash");
     QDir(trash).removeRecursively();
     QFile::remove(trash);
+    // Another addition holds the pipe's lock: waiting for it would show.
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    std::optional<BookmarkLock> held;
+    if (QTest::currentDataTag() == QLatin1String("a named pipe, refused before its lock")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(held.emplace(pipe).tryLock(0));
+    }
     if (QTest::currentDataTag() == QLatin1String("failed addition: one sentence a line"))
         writeBytes(trash, "not a folder");
     const auto substitute = [&](QString s) {
         s.replace(QStringLiteral("TWINS"), twins);
         s.replace(QStringLiteral("LATIN"), latin);
+        s.replace(QStringLiteral("PIPE"), pipe);
         s.replace(QLatin1String("\"F\""), QLatin1Char('"') + file + QLatin1Char('"'));
         return s == QLatin1String("F") ? file : s;
     };
@@ -99,7 +113,7 @@ void TestCli::runs()
 
     QProcess process;
     process.start(QStringLiteral(LINKCRATE_ADD), arguments);
-    QVERIFY(process.waitForFinished(60000));
+    QVERIFY(process.waitForFinished(20000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), code);
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
@@ -111,6 +125,8 @@ void TestCli::runs()
         QCOMPARE(after, before);
     else
         QVERIFY2(after.contains(added), after.constData());
+    held.reset();
+    QFile::remove(pipe);
     QCOMPARE(entries(dir.path()), (QStringList{"bookmarks.html", "latin.html", "twins.html"}));
     QCOMPARE(Settings(conf).bookmarks(), file);
 }
