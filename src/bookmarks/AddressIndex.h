@@ -18,7 +18,6 @@ public:
     static void canonical(QByteArrayView address, bool fromFile, QByteArray &out);
 
     void add(QByteArrayView href, qint64 offset, qint32 folder);
-    qsizetype size() const { return m_entries.size(); }
 
     // The folders (-1 for the root list) that hold `address`, each once, in file
     // order, as read again from `file`.

@@ -21,7 +21,6 @@ class BookmarkInserter
 public:
     // The one line we write: no indentation, no other attributes.
     static QByteArray bookmarkLine(const TextCodec &codec, const QString &url, const QString &text);
-    static QString temporaryFileName(const QString &path) { return FileReplacement::temporaryFileName(path); }
     // The file a rewrite works on: a symbolic link's target, else the file itself.
     static QString rewriteTarget(const QString &BookmarkFile);
 

@@ -2,6 +2,7 @@
 
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkLock.h"
+#include "bookmarks/FileReplacement.h"
 #include "bookmarks/FolderCatalogue.h"
 
 #include <QFile>
@@ -61,7 +62,7 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
     if (BookmarkFile.isEmpty())
         return result;
     const QString target = BookmarkInserter::rewriteTarget(BookmarkFile);
-    const QString tmp = BookmarkInserter::temporaryFileName(target);
+    const QString tmp = FileReplacement::temporaryFileName(target);
     if (!entryExists(tmp))
         return result;
 

@@ -221,19 +221,18 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
             m_pos += 4;
             passOn();
             m_heading.clear();
-            return {Event::ListClosed, {}, false};
+            return {Event::ListClosed, {}};
         }
         if (matchesAt(data, m_pos, m_end, "<h3") && nameEnds3) {
             skipTag();
             readHeadingName();
-            result.hasHeading = true;
             continue;
         }
         ++m_pos;
     }
     m_pos = m_end;
     passOn();
-    return {hasReadError() ? Event::ReadError : Event::EndOfFile, {}, false};
+    return {hasReadError() ? Event::ReadError : Event::EndOfFile, {}};
 }
 
 void BookmarkScanner::readAddress()

@@ -31,7 +31,6 @@ public:
         // The folder's raw heading text, which may be empty. It stays valid until the
         // scanner is next used.
         QByteArrayView name;
-        bool hasHeading = false; // false for a list that no heading introduced
     };
 
     // Bytes read from the file at a time.
