@@ -51,6 +51,8 @@ QString safeText(const QString &text)
             out += QStringLiteral("&lt;");
         else if (u == '>')
             out += QStringLiteral("&gt;");
+        else if (u == '"')
+            out += QStringLiteral("&quot;");
         else
             out += c;
     }
