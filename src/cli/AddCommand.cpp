@@ -406,8 +406,12 @@ int AddCommand::undo(const Request &request)
     BookmarkLock lock(record.file);
     if (!lock.tryLock(60000))
         return fail(FileProblem, QStringLiteral("Could not undo the last addition to \"%1\": %2").arg(record.file, lock.errorString()));
-    if (const FileError error = record.undo(&lock); error.failed())
+    if (const FileError error = record.undo(&lock); error.failed()) {
+        // A record that can never be undone is not kept for another try.
+        if (error.kind == FileError::Kind::Unusable)
+            settings.setLastAddition({});
         return fail(FileProblem, error.messageForUser());
+    }
     settings.setLastAddition({});
     if (request.verbose) {
         m_out << "Undid the last addition to \"" << record.file << "\".\n";

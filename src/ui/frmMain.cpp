@@ -406,6 +406,9 @@ void frmMain::undoLastAddition()
     const FileError error = record.undo();
     setBusy(false);
     if (error.failed()) {
+        // A record that can never be undone is not kept for another try.
+        if (error.kind == FileError::Kind::Unusable)
+            m_settings.setLastAddition({});
         m_prompts.message(error.messageForUser(), UserPrompts::Icon::Exclamation);
         return;
     }
