@@ -352,7 +352,13 @@ void AddCommand::appendListLine(QString &text, qint32 index, const QString &path
 // One write for the whole list: a file may hold tens of thousands of folders.
 void AddCommand::printList(const QString &text)
 {
-    m_out << text;
+    // Straight to the device where there is one: the stream would first copy the
+    // whole text into its own buffer.
+    m_out.flush();
+    if (QIODevice *device = m_out.device())
+        device->write(text.toUtf8());
+    else
+        m_out << text;
     m_out.flush();
 }
 
