@@ -10,6 +10,7 @@ namespace {
 
 constexpr int KeyRole = Qt::UserRole;
 constexpr qint32 NoFolder = -2;
+constexpr int FolderType = QTreeWidgetItem::UserType + 1;
 
 // A folder's node keeps nothing but its number: its text, key, picture and
 // tooltip are worked out when asked for (for the rows on screen), which costs
@@ -17,15 +18,18 @@ constexpr qint32 NoFolder = -2;
 class FolderItem : public QTreeWidgetItem
 {
 public:
-    explicit FolderItem(qint32 folder = NoFolder)
-        : m_folder(folder)
+    FolderItem() = default;
+    FolderItem(const FolderTree *tree, qint32 folder)
+        : QTreeWidgetItem(FolderType)
+        , m_tree(tree)
+        , m_folder(folder)
     {
     }
     qint32 folder() const { return m_folder; }
     QVariant data(int column, int role) const override
     {
         if (column == 0 && m_folder != NoFolder) {
-            const auto *tree = static_cast<const FolderTree *>(treeWidget());
+            const FolderTree *tree = m_tree;
             switch (role) {
             case Qt::DisplayRole:
             case Qt::EditRole: {
@@ -54,7 +58,8 @@ public:
     }
 
 private:
-    qint32 m_folder;
+    const FolderTree *m_tree = nullptr; // also while the node is not yet in the tree
+    qint32 m_folder = NoFolder;
 };
 
 } // namespace
@@ -135,28 +140,34 @@ void FolderTree::addFolders(QTreeWidgetItem *root, const FolderCatalogue &catalo
     m_made.assign(size_t(count), nullptr);
     m_childrenMade.assign(size_t(count) + 1, false);
     m_folderIcon = m_images ? m_images->icon(2, 3) : QIcon();
-    makeChildren(root);
-    for (int i = 0; i < root->childCount(); ++i)
-        makeChildren(root->child(i));
+    // The top level and the level below it are made before the view sees them:
+    // lists added to nodes on screen one by one would each be laid out again.
+    const QList<QTreeWidgetItem *> top = childNodes(FolderCatalogue::Root);
+    for (QTreeWidgetItem *node : top)
+        makeChildren(node);
+    root->addChildren(top);
 }
 
 qint32 FolderTree::folderOf(const QTreeWidgetItem *node) const
 {
     if (node == m_root)
         return FolderCatalogue::Root;
-    const auto *item = dynamic_cast<const FolderItem *>(node);
-    return item ? item->folder() : NoFolder;
+    return node->type() == FolderType ? static_cast<const FolderItem *>(node)->folder() : NoFolder;
 }
 
 void FolderTree::makeChildren(QTreeWidgetItem *node)
 {
     const qint32 folder = m_root ? folderOf(node) : NoFolder;
-    if (folder == NoFolder || m_childrenMade[size_t(folder + 1)])
-        return;
+    if (folder != NoFolder)
+        node->addChildren(childNodes(folder));
+}
+
+QList<QTreeWidgetItem *> FolderTree::childNodes(qint32 folder)
+{
+    if (m_childrenMade[size_t(folder + 1)])
+        return {};
     m_childrenMade[size_t(folder + 1)] = true;
     const qint32 from = m_childStart[size_t(folder) + 1], to = m_childStart[size_t(folder) + 2];
-    if (from == to)
-        return;
     // Sorted once, before the view sees any of it, by collation keys (comparing
     // names one pair at a time would cost many times as much). The sort is
     // stable: equal names keep their order in the file.
@@ -169,7 +180,7 @@ void FolderTree::makeChildren(QTreeWidgetItem *node)
     sorted.reserve(size_t(to - from));
     for (qint32 c = from; c < to; ++c) {
         const qint32 child = m_children[size_t(c)];
-        auto *item = new FolderItem(child);
+        auto *item = new FolderItem(this, child);
         m_made[size_t(child)] = item;
         const QString name = folderName(child);
         sorted.push_back({m_collator.sortKey(name.isEmpty() ? NoName : name), item});
@@ -180,7 +191,7 @@ void FolderTree::makeChildren(QTreeWidgetItem *node)
     children.reserve(to - from);
     for (const Child &child : sorted)
         children.append(child.node);
-    node->addChildren(children);
+    return children;
 }
 
 QTreeWidgetItem *FolderTree::nodeOf(const QString &key)

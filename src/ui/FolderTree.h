@@ -56,6 +56,8 @@ private:
     QTreeWidgetItem *nodeOf(const QString &key);
     // Makes the nodes of the children of the folder that `node` shows, once.
     void makeChildren(QTreeWidgetItem *node);
+    // The nodes of the folder's children, sorted, the first time they are asked for.
+    QList<QTreeWidgetItem *> childNodes(qint32 folder);
     qint32 folderOf(const QTreeWidgetItem *node) const;
 
     const ImageList *m_images = nullptr;
