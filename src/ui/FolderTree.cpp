@@ -84,8 +84,10 @@ FolderTree::FolderTree(QWidget *parent)
         m_collator.setLocale(QLocale(QLocale::English));
     m_collator.setNumericMode(true);
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // A list about to be shown gets its children's nodes, for their expand marks.
+    // A list about to be shown gets its nodes (when it was opened some other way
+    // than from its parent) and its children's, for their expand marks.
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *node) {
+        makeChildren(node);
         for (int i = 0; i < node->childCount(); ++i)
             makeChildren(node->child(i));
     });
@@ -182,6 +184,9 @@ QList<QTreeWidgetItem *> FolderTree::childNodes(qint32 folder)
         const qint32 child = m_children[size_t(c)];
         auto *item = new FolderItem(this, child);
         m_made[size_t(child)] = item;
+        // Marked as a folder with subfolders before their nodes exist.
+        if (m_childStart[size_t(child) + 2] > m_childStart[size_t(child) + 1])
+            item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
         const QString name = folderName(child);
         sorted.push_back({m_collator.sortKey(name.isEmpty() ? NoName : name), item});
     }
