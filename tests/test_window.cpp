@@ -184,10 +184,17 @@ private Q_SLOTS:
 
     void treeShowsTheFoldersAsPeopleRead()
     {
-        start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "Ångström", "Folder 9", ""}));
+        start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "news/inner/deep", "news/inner/deep/deeper",
+                           "Ångström", "Folder 9", "Folder 9/a", "Folder 9/a/b", ""}));
         // Accents with their letters, numbers by value, equal names in file order.
-        QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9",
+        QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9", "    a",
                                                          "  Folder 10", "  News", "  news", "    inner", "  zebra"}));
+        // Deeper nodes are made as their parents open, or as one of them is selected.
+        QVERIFY(!findShown(m_window->Tree, "b") && !findShown(m_window->Tree, "deep"));
+        m_window->Tree->expandItem(findShown(m_window->Tree, "Folder 9"));
+        QVERIFY(findShown(m_window->Tree, "b"));
+        m_window->Tree->selectKey("D6");
+        QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), "news/inner/deep/deeper");
         QVERIFY(findShown(m_window->Tree, "(no name)")->font(0).italic());
         QVERIFY(!findShown(m_window->Tree, "zebra")->font(0).italic());
         QCOMPARE(findShown(m_window->Tree, "inner")->toolTip(0), "news/inner");

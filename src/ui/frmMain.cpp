@@ -268,12 +268,9 @@ bool frmMain::readCatalogue()
 void frmMain::FillTree()
 {
     Tree->clearNodes();
-    Tree->beginFill();
     QTreeWidgetItem *root = Tree->addNode({}, QStringLiteral("D-1"), QStringLiteral("Bookmarks"), 1);
     root->setToolTip(0, BookmarkFile);
-    for (qint32 index = 0; index < catalogue.FolderCount; ++index)
-        Tree->addNode(nodeKey(catalogue.parent(index)), nodeKey(index), catalogue.displayName(index), 2, 3);
-    Tree->endFill();
+    Tree->addFolders(root, catalogue);
     root->setExpanded(true);
     Tree->selectKey(QStringLiteral("D-1"));
     filter->setFolders(&catalogue);
