@@ -512,9 +512,10 @@ void frmMain::fileMayHaveChanged()
     QString reason;
     if (!FileIdentity::read(BookmarkFile, now, reason))
         return; // gone for now: the folder's watch tells when it is back
-    // A replaced file is a new inode, which the old watch does not follow.
-    if (!m_watcher->files().contains(BookmarkFile))
-        m_watcher->addPath(BookmarkFile);
+    // A replaced file is a new inode, which the old watch does not follow; nor
+    // does it end while the old inode lives on (in the trash, say): watched anew.
+    m_watcher->removePath(BookmarkFile);
+    m_watcher->addPath(BookmarkFile);
     if (now != catalogue.identity())
         reread(false);
 }
