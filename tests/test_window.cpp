@@ -260,12 +260,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("downs");
         QTest::addColumn<int>("finalKey");
         QTest::addColumn<QString>("selected");
+        QTest::addColumn<QStringList>("folders"); // none: the example file
 
-        QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
-        QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers";
-        QTest::newRow("shallower first") << "ing" << 1 << int(Qt::Key_Return) << "Reading";
-        QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
-        QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading";
+        const QStringList named{"Zed", "Zed/S", "Zed/S/Tea", "Zed/old dev rust", "Teas", "café dev",
+                                "café dev/rust mix à_lire", "rust dev tools", "Code", "Code/S", "Code/S/mix dev rust"};
+        QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes"
+                                                  << QStringList();
+        QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers"
+                                                           << QStringList();
+        QTest::newRow("in the name before in the path") << "ing" << 1 << int(Qt::Key_Return) << "Reading" << QStringList();
+        QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes"
+                                               << QStringList();
+        QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading" << QStringList();
+        QTest::newRow("the exact name before the shallower") << "mix dev  Rust" << 0 << int(Qt::Key_Return)
+                                                             << "Code/S/mix dev rust" << named;
+        QTest::newRow("the words as typed, then the shallower") << "dev rust" << 0 << int(Qt::Key_Return)
+                                                                << "Zed/old dev rust" << named;
+        QTest::newRow("word starts in the path before the shallower") << "s tea" << 0 << int(Qt::Key_Return)
+                                                                      << "Zed/S/Tea" << named;
+        QTest::newRow("alike: file order, not path order") << "s" << 0 << int(Qt::Key_Return) << "Zed/S" << named;
     }
     void filterFindsAFolder()
     {
@@ -273,8 +286,9 @@ private Q_SLOTS:
         QFETCH(int, downs);
         QFETCH(int, finalKey);
         QFETCH(QString, selected);
-        start();
-        select("Reading");
+        QFETCH(QStringList, folders);
+        start(folders.isEmpty() ? readBytes(Example) : foldersFile(folders));
+        select(folders.isEmpty() ? "Reading" : "Bookmarks");
         m_window->txtUrl->setFocus();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), m_window->filter->field());
