@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QIODevice>
 
 namespace {
 
@@ -92,14 +93,27 @@ int AddCommand::run(const QStringList &arguments)
         return fail(opened);
 
     if (request.list) {
-        const AdditionFlow::FolderList folders = flow.listFolders();
-        if (!folders.ok())
-            return fail(folders);
-        // One write for the whole list: a file may hold tens of thousands of folders.
-        QString text;
-        for (qint32 i = 0; i < folders.paths.size(); ++i)
-            text += QString::number(i) + u'\t' + folders.paths[i] + u'\n';
-        m_out << text;
+        // The list is kept as the UTF-8 it is printed in, and written at once: a
+        // file may hold hundreds of thousands of folders.
+        QByteArray text;
+        const AdditionFlow::Outcome listed = flow.listFolders(
+            [&text](qint32 index, const QString &path) {
+                // Room ahead of time: growing by copying would touch the memory twice over.
+                if (text.capacity() - text.size() < 4096 + 3 * path.size())
+                    text.reserve(std::max<qsizetype>(1 << 20, text.capacity() * 2 + 3 * path.size()));
+                text += QByteArray::number(index);
+                text += '\t';
+                text += path.toUtf8();
+                text += '\n';
+            },
+            [&text] { text.clear(); });
+        if (!listed.ok())
+            return fail(listed);
+        m_out.flush();
+        if (QIODevice *device = m_out.device())
+            device->write(text);
+        else
+            m_out << QString::fromUtf8(text);
         m_out.flush();
         return Added;
     }

@@ -249,14 +249,9 @@ qint32 AdditionFlow::indexOf(const FolderPlace &place) const
     return FolderCatalogue::Root;
 }
 
-AdditionFlow::FolderList AdditionFlow::listFolders() const
+AdditionFlow::Outcome AdditionFlow::listFolders(const EachFolder &each, const std::function<void()> &startOver) const
 {
-    FolderList result;
-    const auto failed = [&result](const FileError &error) {
-        result.kind = Kind::FileProblem;
-        result.message = error.message();
-        return result;
-    };
+    const auto failed = [](const FileError &error) { return outcome(Kind::FileProblem, error.message()); };
     QFile InFile;
     FileIdentity identity;
     if (const FileError error = FileAccess::openForReading(m_file, InFile, identity); error.failed())
@@ -269,24 +264,24 @@ AdditionFlow::FolderList AdditionFlow::listFolders() const
     const QString *path = nullptr;
     FolderPathWalk::Step step;
     while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder)
-        result.paths.append(*path);
+        each(index, *path);
     if (step == FolderPathWalk::Step::Done)
         step = walk.finish();
     if (step == FolderPathWalk::Step::Failed)
         return failed(walk.error());
     if (step != FolderPathWalk::Step::OtherCharset)
-        return result;
+        return {};
 
     // The names were read in a charset the file turned out not to have: the
     // catalogue reads it in the right one.
     FolderCatalogue catalogue;
     if (const FileError error = catalogue.read(m_file); error.failed())
         return failed(error);
-    result.paths.clear();
+    startOver();
     DisplayPaths paths(u'/');
     for (qint32 i = 0; i < catalogue.FolderCount; ++i)
-        result.paths.append(paths.enter(i, catalogue.parent(i), catalogue.displayName(i)));
-    return result;
+        each(i, paths.enter(i, catalogue.parent(i), catalogue.displayName(i)));
+    return {};
 }
 
 AdditionFlow::Holders AdditionFlow::alreadyIn(const QString &address) const
@@ -500,8 +495,12 @@ AdditionFlow::Outcome AdditionFlow::undo(const UndoRequest &request)
         return outcome(Kind::FileProblem, FileError::io(QStringLiteral("undo the last addition to"), record.file,
                                                         lock.errorString())
                                               .messageForUser());
-    if (const FileError error = record.undo(&lock); error.failed())
+    if (const FileError error = record.undo(&lock); error.failed()) {
+        // A record that can never be undone is not kept for another try.
+        if (error.kind == FileError::Kind::Unusable)
+            m_settings.setLastAddition({});
         return outcome(Kind::FileProblem, error.messageForUser());
+    }
     m_settings.setLastAddition({});
     return outcome(Kind::Done, QStringLiteral("The last addition to \"%1\" has been undone; the version with it is in "
                                               "the trash.")

@@ -75,13 +75,12 @@ public:
     // folders added to, newest first.
     FolderPlace lastFolder() const { return m_settings.lastFolder(); }
     QList<FolderPlace> recentFolders() const { return m_settings.recentFolders(); }
-    // Every folder's path, names joined by "/", in file order, reading the file
-    // once (for callers that keep no catalogue).
-    struct FolderList : Outcome
-    {
-        QStringList paths;
-    };
-    [[nodiscard]] FolderList listFolders() const;
+    // Every folder's number and path, names joined by "/", in file order, told
+    // to `each` as the file is read once (for callers that keep no catalogue).
+    // A file that turns out to be in another charset than its names were first
+    // read in is told again from the start, after `startOver`.
+    using EachFolder = std::function<void(qint32 index, const QString &path)>;
+    [[nodiscard]] Outcome listFolders(const EachFolder &each, const std::function<void()> &startOver) const;
 
     // Where an address is already, as it is written (translated), and the
     // question to ask when it is somewhere.
