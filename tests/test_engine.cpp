@@ -316,6 +316,8 @@ void TestEngine::failuresLeaveTheFileAlone_data()
     QTest::newRow("file deleted") << "deleted" << int(FileError::Kind::Io) << "Could not open";
     QTest::newRow("folder number out of range") << "bad-index" << int(FileError::Kind::Changed) << "no folder";
     QTest::newRow("made read-only by its owner") << "read-only" << int(FileError::Kind::ReadOnly) << "is read-only";
+    QTest::newRow("ISO-2022-JP declared") << "iso-2022-jp" << int(FileError::Kind::Unusable) << "set ISO-2022-JP, in";
+    QTest::newRow("address beyond the check's reach") << "long" << int(FileError::Kind::Refused) << "takes 70000 bytes";
 }
 
 void TestEngine::failuresLeaveTheFileAlone()
@@ -326,6 +328,8 @@ void TestEngine::failuresLeaveTheFileAlone()
     // Large enough to be copied in several blocks.
     QByteArray content = readBytes(fixture(QStringLiteral("netscape-crlf.html")));
     content.insert(content.indexOf("</DL>"), QByteArray(3 << 20, ' '));
+    if (injection == QLatin1String("iso-2022-jp"))
+        content.prepend("<META CHARSET=\"ISO-2022-JP\">\n");
     const QString path = write(content);
     FolderCatalogue catalogue;
     QVERIFY(!catalogue.read(path).failed());
@@ -388,7 +392,8 @@ void TestEngine::failuresLeaveTheFileAlone()
     const QByteArray before = theirs.isEmpty() ? readBytes(path) : theirs;
     const QStringList filesBefore = entries(m_dir->path());
 
-    const FileError error = BookmarkInserter::insert(catalogue, folder, QStringLiteral("u"), QStringLiteral("t"), keepAlive);
+    const QString url = injection == QLatin1String("long") ? QString(70000, u'a') : QStringLiteral("u");
+    const FileError error = BookmarkInserter::insert(catalogue, folder, url, QStringLiteral("t"), keepAlive);
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
     if (injection == QLatin1String("no-trash"))
         QFile::remove(QFileInfo(trashDir()).path());

@@ -60,6 +60,22 @@ QString safeText(const QString &text)
     return out;
 }
 
+// Why the line cannot go into a file of this charset, if it cannot.
+FileError refusal(const TextCodec &codec, const QByteArray &line, const QString &path)
+{
+    if (codec.kind() == TextCodec::Kind::Shifting)
+        return FileError::shiftingCharset(path, QString::fromLatin1(codec.name()));
+    // The already-bookmarked check looks for an address only so far into its tag,
+    // which keeps its time and memory bounded whatever a file holds: an address
+    // it would never find again is refused. The tag starts after "<DT>"; its
+    // closing quote is the first one before a '>', as the address has neither.
+    const qsizetype limit = BookmarkScanner::MaxAddressBytes - qsizetype(sizeof("<A HREF=\"\""));
+    const qsizetype bytes = line.indexOf("\">") - qsizetype(sizeof("<DT><A HREF=\"") - 1);
+    if (bytes > limit)
+        return FileError::addressTooLong(path, bytes, limit);
+    return {};
+}
+
 // One addition's hold on the file: the lock against other writers (from before
 // the read to the rename), the file as opened, and the replacement beside it.
 // Members go in reverse order: the temporary file is removed under the lock.
@@ -168,6 +184,9 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
     const QString &BookmarkFile = catalogue.fileName();
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
+    const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
+    if (const FileError error = refusal(catalogue.codec(), line, BookmarkFile); error.failed())
+        return error;
     Hold hold;
     if (const FileError error = hold.take(BookmarkFile, heldLock); error.failed())
         return error;
@@ -175,7 +194,6 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
         return FileError::changed(BookmarkFile, QStringLiteral("its size or modification time differ"));
     if (const FileError error = hold.begin(); error.failed())
         return error;
-    const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
     if (const FileError error = rewrite(catalogue, folderIndex, line, hold.InFile, *hold.replacement->device(),
                                         hold.target, keepAlive);
         error.failed())
@@ -216,7 +234,12 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
         return failed(walk.error());
     result.codec = walk.codec();
     const QByteArray line = bookmarkLine(walk.codec(), url, text);
-    walk.watchAddress(url, [&search](qint32 folder, const QString &path) { search.holdsAddress(folder, path); });
+    if (FileError error = refusal(walk.codec(), line, hold.target); error.failed())
+        return failed(std::move(error));
+    walk.watchAddress(url, [&search, &result](qint32 folder, const QString &path) {
+        if (++result.holders <= FolderSearch::HoldersNamed)
+            search.holdsAddress(folder, path);
+    });
 
     bool placed = search.isTarget(FolderCatalogue::Root, QString());
     if (placed)

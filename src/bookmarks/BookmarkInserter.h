@@ -53,8 +53,10 @@ public:
         virtual bool isTarget(qint32 index, const QString &path) = 0;
         // Asked once the whole file has been copied: whether the addition stands.
         virtual bool stands() { return true; }
-        // Told of every bookmark of the file that has the address being added: its
-        // folder (FolderCatalogue::Root for the root list) and that folder's path.
+        // Told of the first HoldersNamed folders (in file order, each once) that
+        // hold the address being added: the folder (FolderCatalogue::Root for the
+        // root list) and its path. Result::holders counts them all.
+        static constexpr qsizetype HoldersNamed = 5;
         virtual void holdsAddress(qint32 folder, const QString &path) { Q_UNUSED(folder) Q_UNUSED(path) }
     };
     enum class Outcome {
@@ -70,6 +72,7 @@ public:
         FileError error;
         TextCodec codec; // the file's, which the line was written in
         LastAddition record; // when Added: what undoing it needs
+        qsizetype holders = 0; // the folders that held the address already
     };
 
     // Adds the line reading the file once, for callers that have no catalogue: the
