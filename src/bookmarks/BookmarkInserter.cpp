@@ -76,6 +76,12 @@ FileError refusal(const TextCodec &codec, const QByteArray &line, const QString 
     return {};
 }
 
+// A folder's name as its heading holds it: read back, references are decoded.
+QString safeName(const QString &name)
+{
+    return safeText(name).replace(u'"', QStringLiteral("&quot;"));
+}
+
 // One addition's hold on the file: the lock against other writers (from before
 // the read to the rename), the file as opened, and the replacement beside it.
 // Members go in reverse order: the temporary file is removed under the lock.
@@ -126,6 +132,15 @@ QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString 
         + codec.encode(safeText(text)) + QByteArrayLiteral("</A>");
 }
 
+QString BookmarkInserter::folderNameRefusal(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("Please type a name for the new folder.");
+    if (name.contains(u'\\') || name.contains(u'/'))
+        return QStringLiteral("A folder name cannot hold \"\\\" or \"/\": a folder path splits there.");
+    return {};
+}
+
 QString BookmarkInserter::rewriteTarget(const QString &BookmarkFile)
 {
     // Through a symbolic link (into a synced folder, say) the link's target is
@@ -138,9 +153,9 @@ QString BookmarkInserter::rewriteTarget(const QString &BookmarkFile)
     return resolved.isEmpty() ? info.symLinkTarget() : resolved;
 }
 
-FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QByteArray &line,
-                                    QIODevice &in, QIODevice &out, const QString &path,
-                                    const std::function<void()> &keepAlive)
+FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 folderIndex,
+                                    const QList<QByteArray> &lines, const QList<int> &depths, QIODevice &in,
+                                    QIODevice &out, const QString &path, const std::function<void()> &keepAlive)
 {
     BookmarkScanner scanner(&in);
     BlockWriter writer(&out);
@@ -169,7 +184,7 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
             return FileError::changed(path, QStringLiteral("the folders are not the ones read"));
     }
 
-    scanner.insertLine(line);
+    scanner.insertLines(lines, depths);
     if (!scanner.copyRest())
         return FileError::io(QStringLiteral("read"), path, scanner.errorString());
     if (!writer.flush())
@@ -179,11 +194,21 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
 
 FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
                                    const QString &text, const std::function<void()> &keepAlive, BookmarkLock *heldLock,
-                                   LastAddition *record)
+                                   LastAddition *record, const QStringList &newFolders)
 {
     const QString &BookmarkFile = catalogue.fileName();
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
+    for (const QString &name : newFolders) {
+        if (const QString refusal = folderNameRefusal(name); !refusal.isEmpty())
+            return FileError::unusable(BookmarkFile, QStringLiteral("gets no new folder \"%1\". %2").arg(name, refusal));
+    }
+    qsizetype depth = newFolders.size();
+    for (qint32 i = folderIndex; i != FolderCatalogue::Root; i = catalogue.parent(i))
+        ++depth;
+    if (depth > FolderWalker::MaxDepth)
+        return FileError::unusable(BookmarkFile, QStringLiteral("would nest folders more than %1 deep")
+                                                     .arg(FolderWalker::MaxDepth));
     const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
     if (const FileError error = refusal(catalogue.codec(), line, BookmarkFile); error.failed())
         return error;
@@ -194,13 +219,31 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
         return FileError::changed(BookmarkFile, QStringLiteral("its size or modification time differ"));
     if (const FileError error = hold.begin(); error.failed())
         return error;
-    if (const FileError error = rewrite(catalogue, folderIndex, line, hold.InFile, *hold.replacement->device(),
-                                        hold.target, keepAlive);
+    // The new folders' headings and lists around the bookmark, each a level in.
+    QList<QByteArray> names;
+    QList<QByteArray> lines;
+    QList<int> depths;
+    for (const QString &name : newFolders) {
+        names << catalogue.codec().encode(safeName(name));
+        lines << "<DT><H3>" + names.constLast() + "</H3>" << QByteArrayLiteral("<DL><p>");
+        depths << int(names.size() - 1) << int(names.size() - 1);
+    }
+    lines << line;
+    depths << int(names.size());
+    for (qsizetype level = names.size() - 1; level >= 0; --level) {
+        lines << QByteArrayLiteral("</DL><p>");
+        depths << int(level);
+    }
+    if (names.isEmpty())
+        depths.clear(); // the bookmark alone: one line, unindented
+    if (const FileError error = rewrite(catalogue, folderIndex, lines, depths, hold.InFile,
+                                        *hold.replacement->device(), hold.target, keepAlive);
         error.failed())
         return error;
     FileIdentity written;
     if (const FileError error = hold.commit(written); error.failed())
         return error;
+    catalogue.adoptNewFolders(folderIndex, names);
     catalogue.adoptRewrite(written);
     if (record)
         *record = hold.record(written);

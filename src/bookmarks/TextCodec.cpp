@@ -137,16 +137,21 @@ QByteArray iconvName(const QByteArray &label)
 
 // Whether the charset writes tabs, line breaks and printable ASCII as ASCII: the
 // file's markup was found that way, and our line's markup is written that way.
-bool keepsAscii(const QByteArray &name)
+bool writesAsItself(const QByteArray &name, const QByteArray &ascii)
 {
     Conversion toCharset(name.constData(), "UTF-8");
     if (!toCharset.valid())
         return false;
+    bool clean = false;
+    return toCharset.run(ascii, "?", &clean) == ascii && clean;
+}
+
+bool keepsAscii(const QByteArray &name)
+{
     QByteArray ascii = "\t\r\n";
     for (char c = 0x20; c < 0x7F; ++c)
         ascii += c;
-    bool clean = false;
-    return toCharset.run(ascii, "?", &clean) == ascii && clean;
+    return writesAsItself(name, ascii);
 }
 
 // Whether some text other than ASCII is written in this charset with ASCII
@@ -264,7 +269,9 @@ TextCodec TextCodec::forLabel(QByteArrayView label)
         return TextCodec(Kind::Shifting, name);
     if (name.isEmpty() || name == "windows-1252")
         return TextCodec(Kind::Windows1252);
-    if (shiftsAscii(name))
+    // Only where ASCII's letters are themselves: EBCDIC writes é as an ASCII
+    // byte too, but no markup can be read in it at all.
+    if (writesAsItself(name, "HREFhref0123456789") && shiftsAscii(name))
         return TextCodec(Kind::Shifting, name);
     if (!keepsAscii(name))
         return TextCodec(Kind::Windows1252);
