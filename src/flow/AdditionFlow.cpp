@@ -389,7 +389,8 @@ AdditionFlow::AddOutcome AdditionFlow::addInOnePass(const AddRequest &request, c
         recordAddition(inserted.record, search.place());
         break;
     case BookmarkInserter::Outcome::Failed:
-        result.kind = Kind::FileProblem;
+        // An address the file could never find again is the user's to mend.
+        result.kind = inserted.error.kind == FileError::Kind::Refused ? Kind::Refused : Kind::FileProblem;
         result.message = inserted.error.messageForUser();
         break;
     case BookmarkInserter::Outcome::NotFound:
@@ -455,7 +456,7 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         return result;
     }
     if (error.failed()) {
-        result.kind = Kind::FileProblem;
+        result.kind = error.kind == FileError::Kind::Refused ? Kind::Refused : Kind::FileProblem;
         result.message = error.messageForUser();
         return result;
     }
