@@ -83,11 +83,19 @@ public:
     void holdsAddress(qint32 folder, const QString &path) override
     {
         const QString name = folder == FolderCatalogue::Root ? QStringLiteral("the root list") : QStringLiteral("\"%1\"").arg(path);
-        if (!m_holders.contains(name))
+        // Each folder is told once; only a few are named, however many hold it.
+        ++m_holderCount;
+        if (m_holders.size() < FoldersNamed && !m_holders.contains(name))
             m_holders.append(name);
     }
+    // The one pass names only the first few folders and counts the rest.
+    void setHolderCount(qsizetype count) { m_holderCount = std::max(m_holderCount, count); }
 
-    QString holders() const { return m_holders.join(QStringLiteral(", ")); }
+    QString holders() const
+    {
+        const qsizetype more = m_holderCount - FoldersNamed;
+        return m_holders.join(QStringLiteral(", ")) + (more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString());
+    }
     bool refusedAsDuplicate() const { return !m_addAgain && !m_holders.isEmpty(); }
     bool found() const { return m_found.has_value(); }
     qint32 folder() const { return m_found ? m_found->index : FolderCatalogue::Root; }
@@ -131,6 +139,7 @@ private:
     AdditionFlow::FolderChoice m_choice;
     bool m_addAgain;
     QStringList m_holders;
+    qsizetype m_holderCount = 0;
     QList<Match> m_exact;
     QList<Match> m_near; // the same but for case
     std::optional<Match> m_found;
@@ -373,6 +382,7 @@ AdditionFlow::AddOutcome AdditionFlow::addInOnePass(const AddRequest &request, c
     ChoiceSearch search(request.folder, request.addAgain);
     const BookmarkInserter::Result inserted =
         BookmarkInserter::insertWhileCopying(m_file, search, result.address, text, &lock);
+    search.setHolderCount(inserted.holders);
     result.holders = search.holders();
     result.where = search.where();
     result.folder = search.folder();
