@@ -393,9 +393,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("between"); // what happens between the addition and Ctrl+Z
         QTest::addColumn<QStringList>("messages");
-        const QString asked = "Undo the last addition to \"%1/bookmarks.html\"?";
+        const QString asked = "Undo adding “A long read” to Reading/Articles? The file goes back";
         QTest::newRow("in the emptied field") << "" << QStringList{asked, "has been undone"};
         QTest::newRow("question cancelled") << "cancel" << QStringList{asked};
+        QTest::newRow("a record from before titles were kept") << "old"
+            << QStringList{"Undo the last addition to \"%1/bookmarks.html\"?", "has been undone"};
         QTest::newRow("typing in the field is undone first") << "type" << QStringList();
         QTest::newRow("one level: undone already, from the tree") << "undo" << QStringList{"no bookmark that could be"};
     }
@@ -405,7 +407,13 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         start();
         const QByteArray original = readBytes(m_file);
-        add();
+        select("Articles");
+        add("A long read");
+        if (between == "old") {
+            QVariantMap record = m_settings->lastAddition();
+            record.remove("Title");
+            m_settings->setLastAddition(record);
+        }
         if (between == "type")
             QTest::keyClicks(m_window->txtText, "typed");
         m_prompts.answers = {between != "cancel"};
@@ -413,13 +421,66 @@ private Q_SLOTS:
             QTest::keyClick(m_window->Tree, Qt::Key_Z, Qt::ControlModifier);
         const QByteArray before = readBytes(m_file);
         m_prompts.messages.clear();
+        // Said under the tree until the next typing (or selection, or undo).
+        QCOMPARE(m_window->lblPath->accessibleDescription() == "Added to Reading/Articles. Ctrl+Z undoes it.", between != "type" && between != "undo");
         QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(readBytes(m_file), between.isEmpty() ? original : before);
+        QCOMPARE(readBytes(m_file), between.isEmpty() || between == "old" ? original : before);
         QCOMPARE(m_window->txtText->text(), QString());
         shown(messages);
         // The folders are those of the file: the next addition goes through without a word.
         add("Next", "https://e.y/");
         QCOMPARE(m_prompts.messages.size(), messages.size());
+    }
+
+    void newFolder_data()
+    {
+        QTest::addColumn<QStringList>("names"); // typed at each question; "" cancels
+        QTest::addColumn<QString>("then");      // "add", "again" (a new folder in the new one), "reread" (the file changes)
+        QTest::addColumn<QStringList>("messages");
+        const QString asked = "Name of the new folder in Reading/Articles:|";
+        QTest::newRow("made with the bookmark; one undo takes both") << QStringList{"To read"} << "add"
+            << QStringList{asked, "Undo adding “Name” to Reading/Articles/To read?", "has been undone"};
+        QTest::newRow("blank and a slash refused, asked again") << QStringList{" ", "a/b", "To read"} << ""
+            << QStringList{asked, "Please type a name", asked, "cannot hold", asked + "a/b"};
+        QTest::newRow("cancelled") << QStringList{""} << "" << QStringList{asked};
+        QTest::newRow("not inside itself") << QStringList{"To read"} << "again"
+                                           << QStringList{asked, "\"To read\" is made with the bookmark added to it"};
+        QTest::newRow("kept while the file is read again") << QStringList{"To read"} << "reread" << QStringList{asked};
+    }
+    void newFolder()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, then);
+        QFETCH(QStringList, messages);
+        start();
+        const QByteArray original = readBytes(m_file), changed = QByteArray(original).replace("Papers", "Studies");
+        select("Articles");
+        for (const QString &name : names)
+            m_prompts.texts.append(name.isEmpty() ? std::nullopt : std::optional(name));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        if (then == "again")
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        if (then == "reread") {
+            writeBytes(m_file, changed);
+            QTRY_VERIFY(findShown(m_window->Tree, "Studies"));
+        }
+        // Shown and selected; nothing written until Add.
+        QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()),
+                 names.constLast().isEmpty() ? "Reading/Articles" : "Reading/Articles/To read");
+        QCOMPARE(readBytes(m_file), then == "reread" ? changed : original);
+        if (then == "add") {
+            add();
+            QVERIFY(readBytes(m_file).contains("Articles</H3>\n        <DL><p>\n            <DT><H3>To read</H3>\n"
+                                               "            <DL><p>\n                <DT><A HREF=\"https://e.x/\">Name</A>\n"
+                                               "            </DL><p>\n            <DT><A HREF=\"https://en.wiki"));
+            QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
+            QCOMPARE(m_window->lblPath->accessibleDescription(), "Added to Reading/Articles/To read. Ctrl+Z undoes it.");
+            m_prompts.answers = {true};
+            QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(readBytes(m_file), original);
+            QVERIFY(!findShown(m_window->Tree, "To read"));
+        }
+        shown(messages);
     }
 
     void dropALink_data()
