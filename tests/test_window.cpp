@@ -7,6 +7,7 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -266,6 +267,8 @@ private Q_SLOTS:
                                 "café dev/rust mix à_lire", "rust dev tools", "Code", "Code/S", "Code/S/mix dev rust"};
         QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes"
                                                   << QStringList();
+        QTest::newRow("nothing typed: the folders used last, newest first") << "" << 0 << int(Qt::Key_Return)
+                                                                            << "Cooking/Crêpes et galettes" << QStringList();
         QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers"
                                                            << QStringList();
         QTest::newRow("in the name before in the path") << "ing" << 1 << int(Qt::Key_Return) << "Reading" << QStringList();
@@ -288,6 +291,7 @@ private Q_SLOTS:
         QFETCH(QString, selected);
         QFETCH(QStringList, folders);
         start(folders.isEmpty() ? readBytes(Example) : foldersFile(folders));
+        m_settings->setRecentFolders({{{"Gone"}, 0}, {{}, 0}, {{"Cooking", "Crêpes et galettes"}, 0}, {{"Reading"}, 0}});
         select(folders.isEmpty() ? "Reading" : "Bookmarks");
         m_window->txtUrl->setFocus();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
@@ -495,6 +499,14 @@ private Q_SLOTS:
             << "# c\r\nhttps://e.x/b\r\nhttps://e.x/c\r\n" << "text" << "https://e.x/b|Typed";
         QTest::newRow("plain text onto the window: address only") << "text/plain" << "\n  https://e.x/c \nmore" << "window"
                                                                   << "https://e.x/c|Typed";
+        QTest::newRow("_NETSCAPE_URL: address and title") << "_NETSCAPE_URL" << "https://e.x/n\nNetscape title" << "window"
+                                                           << "https://e.x/n|Netscape title";
+        QTest::newRow("text/html: the link's address and text") << "text/html"
+            << "<meta charset='utf-8'><A class=x HREF=\"https://e.x/h?a=1&amp;b=2\">A &amp; <b>B</b></a>" << "window"
+            << "https://e.x/h?a=1&b=2|A & B";
+        QTest::newRow("clipboard: a single web address, selected") << "clipboard" << " https://e.x/c \n" << ""
+                                                                   << "https://e.x/c|https://e.x/c";
+        QTest::newRow("clipboard: anything else is not taken") << "clipboard" << "see https://e.x/c" << "" << "|";
         QTest::newRow("plain text into the text field is typing") << "text/plain" << "words" << "text" << "|wordsTyped";
     }
     void dropALink()
@@ -503,6 +515,14 @@ private Q_SLOTS:
         QFETCH(QString, data);
         QFETCH(QString, onto);
         QFETCH(QString, fields);
+        if (format == "clipboard") { // "address|selected" after a start without an address
+            QApplication::clipboard()->setText(data);
+            start();
+            QApplication::clipboard()->clear();
+            QCOMPARE(m_window->txtUrl->text() + "|" + m_window->txtUrl->selectedText(), fields);
+            QCOMPARE(QApplication::focusWidget(), fields == "|" ? m_window->txtText : m_window->txtUrl);
+            return;
+        }
         start();
         m_window->txtText->setText("Typed");
         QMimeData mime; // browsers hand a link over in UTF-16

@@ -446,11 +446,9 @@ void frmMain::openFilter()
         m_focusBeforeFilter = QApplication::focusWidget();
     // Listed before anything is typed: the folders added to last, by any front end.
     QList<qint32> recent;
-    for (const AdditionFlow::FolderPlace &place : m_flow.recentFolders()) {
-        if (!place.path.isEmpty())
-            recent.append(m_flow.indexOf(place));
-    }
-    recent.removeAll(FolderCatalogue::Root); // gone from the file since
+    for (const AdditionFlow::FolderPlace &place : m_flow.recentFolders())
+        recent.append(m_flow.indexOf(place));
+    recent.removeAll(FolderCatalogue::Root); // the root list, or gone from the file since
     filter->setRecent(recent);
     filter->setGeometry(Tree->geometry());
     filter->open();
