@@ -506,7 +506,7 @@ private Q_SLOTS:
             << "https://e.x/h?a=1&b=2|A & B";
         QTest::newRow("clipboard: a single web address, selected") << "clipboard" << " https://e.x/c \n" << ""
                                                                    << "https://e.x/c|https://e.x/c";
-        QTest::newRow("clipboard: anything else is not taken") << "clipboard" << "see https://e.x/c" << "" << "|";
+        QTest::newRow("clipboard: anything else is not taken") << "clipboard" << "https://e.x/c and more" << "" << "|";
         QTest::newRow("plain text into the text field is typing") << "text/plain" << "words" << "text" << "|wordsTyped";
     }
     void dropALink()
