@@ -320,6 +320,8 @@ private Q_SLOTS:
                                                         "\\ / : * ? \" < > | &" << none << "text";
         QTest::newRow("blank address") << "Name" << "   " << "" << "URL can't be empty !"
                                        << int(UserPrompts::Icon::Exclamation) << "url";
+        QTest::newRow("not an address") << "Name" << "hello world" << "" << "\"hello world\" is not an address"
+                                        << int(UserPrompts::Icon::Exclamation) << "url";
         QTest::newRow("no folder selected") << "Name" << "e.x" << "no folder" << "No directory selected !" << none << "tree";
         QTest::newRow("address already in the file: Cancel") << "Name" << "https://www.gnu.org/" << "" << "already in: "
             "Bookmarks. Add it again?|Add again|Cancel" << none << "text";
