@@ -21,9 +21,10 @@ struct LastAddition
     FileIdentity previous; // the version in the trash, which a rename keeps as it was
     // What was added where, for the question before undoing it: the link text as
     // written and the folder's path, names joined by "/" ("" for the root list).
-    // Records from before they were kept have neither.
-    QString title;
-    QString folder;
+    // Records from before they were kept have neither. Defaulted, so that a record
+    // listed in braces without them is still whole.
+    QString title = {};
+    QString folder = {};
 
     bool isValid() const { return !file.isEmpty(); }
     QVariantMap toMap() const;
