@@ -614,3 +614,13 @@ AdditionFlow::Outcome AdditionFlow::undo(const UndoRequest &request)
                                               "the trash.")
                                    .arg(record.file));
 }
+
+QList<qint32> AdditionFlow::recentIndexes() const
+{
+    QList<qint32> recent;
+    for (const FolderPlace &place : recentFolders()) {
+        if (const qint32 index = indexOf(place); index != FolderCatalogue::Root && !recent.contains(index))
+            recent.append(index);
+    }
+    return recent;
+}

@@ -75,6 +75,9 @@ public:
     // folders added to, newest first.
     FolderPlace lastFolder() const { return m_settings.lastFolder(); }
     QList<FolderPlace> recentFolders() const { return m_settings.recentFolders(); }
+    // The same as folders of the file now, newest first: neither the root list
+    // nor a folder gone from the file since.
+    QList<qint32> recentIndexes() const;
     // Every folder's number and path, names joined by "/", in file order, told
     // to `each` as the file is read once (for callers that keep no catalogue).
     // A file that turns out to be in another charset than its names were first

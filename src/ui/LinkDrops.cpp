@@ -1,11 +1,15 @@
 #include "ui/LinkDrops.h"
 
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTextDocumentFragment>
 #include <QTreeWidget>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,9 +92,12 @@ std::optional<DroppedLink> DroppedLink::from(const QMimeData *mime, bool plainTe
     return DroppedLink{address, {}};
 }
 
-LinkDrops::LinkDrops(QWidget *window, const QList<QWidget *> &fields, QTreeWidget *tree, std::function<bool()> held)
+LinkDrops::LinkDrops(QWidget *window, QLineEdit *text, QLineEdit *address, QTreeWidget *tree,
+                     std::function<bool()> held)
     : QObject(window)
     , m_window(window)
+    , m_text(text)
+    , m_address(address)
     , m_tree(tree)
     , m_held(std::move(held))
 {
@@ -98,8 +105,8 @@ LinkDrops::LinkDrops(QWidget *window, const QList<QWidget *> &fields, QTreeWidge
     tree->viewport()->setAcceptDrops(true);
     window->installEventFilter(this);
     tree->viewport()->installEventFilter(this);
-    for (QWidget *field : fields)
-        field->installEventFilter(this);
+    text->installEventFilter(this);
+    address->installEventFilter(this);
 }
 
 bool LinkDrops::eventFilter(QObject *watched, QEvent *event)
@@ -122,7 +129,25 @@ bool LinkDrops::take(QDropEvent *event, bool plainText, QTreeWidgetItem *folder)
     if (!link || m_held())
         return false;
     event->acceptProposedAction();
-    if (event->type() == QEvent::Drop)
-        Q_EMIT dropped(*link, folder);
+    if (event->type() != QEvent::Drop)
+        return true;
+    m_address->setText(link->address);
+    if (!link->title.isEmpty())
+        m_text->setText(link->title);
+    if (folder)
+        m_tree->setCurrentItem(folder);
+    Q_EMIT dropped();
     return true;
+}
+
+QString webAddressIn(const QString &text)
+{
+    const QString address = text.trimmed();
+    if (address.isEmpty() || std::any_of(address.cbegin(), address.cend(), [](QChar c) { return c.isSpace(); }))
+        return {};
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()
+        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        return {};
+    return address;
 }

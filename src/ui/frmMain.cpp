@@ -5,6 +5,7 @@
 #include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
 #include "ui/LinkDrops.h"
+#include "ui/PendingFolder.h"
 #include "ui/SelectAllLineEdit.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QUrl>
 
 #include <algorithm>
 #include <optional>
@@ -48,6 +48,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     , m_prompts(prompts)
     , m_layout(*this, {Label1, txtText, Label2, txtUrl, cmdAdd, Tree, lblPath})
     , m_watch(new FileWatch([this] { return m_busy; }, this))
+    , m_pending(*Tree, prompts)
 {
     initResources();
     setWindowTitle(QStringLiteral("Linkcrate"));
@@ -64,18 +65,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     setTabOrder(Tree, cmdAdd);
     txtText->installEventFilter(this);
     txtUrl->installEventFilter(this);
-    // A link may be dropped anywhere: it fills the fields, and on the tree it
-    // selects the folder too. Nothing is added until Add, and a title with
-    // refused characters stays as it came, for Add to name them.
-    connect(new LinkDrops(this, {txtText, txtUrl}, Tree, [this] { return m_busy; }), &LinkDrops::dropped, this,
-            [this](const DroppedLink &link, QTreeWidgetItem *folder) {
-                m_said.clear();
-                txtUrl->setText(link.address);
-                if (!link.title.isEmpty())
-                    txtText->setText(link.title);
-                if (folder)
-                    Tree->setCurrentItem(folder);
-            });
+    auto *drops = new LinkDrops(this, txtText, txtUrl, Tree, [this] { return m_busy; });
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
     // What the last addition did stays said until the user goes on.
@@ -86,6 +76,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     connect(Tree, &QTreeWidget::currentItemChanged, this, goneOn);
     connect(txtText, &QLineEdit::textEdited, this, goneOn);
     connect(txtUrl, &QLineEdit::textEdited, this, goneOn);
+    connect(drops, &LinkDrops::dropped, this, goneOn);
     connect(filter, &FolderFilter::chosen, this, [this](qint32 folder) {
         selectFolder(folder);
         txtText->setFocus();
@@ -165,26 +156,14 @@ bool frmMain::Form_Load()
     selectFolder(chosen ? FolderCatalogue::Root : m_flow.indexOf(m_flow.lastFolder()));
     m_watch->watch(BookmarkFile);
     txtText->setFocus();
-    if (txtUrl->text().isEmpty())
-        takeClipboardAddress();
+    // A web address copied before the start is the one to add, selected so
+    // that typing replaces it.
+    if (const QString copied = webAddressIn(QApplication::clipboard()->text()); txtUrl->text().isEmpty() && !copied.isEmpty()) {
+        txtUrl->setText(copied);
+        txtUrl->setFocus();
+        txtUrl->selectAll();
+    }
     return true;
-}
-
-void frmMain::takeClipboardAddress()
-{
-    // A single web address and nothing else: whatever else the clipboard holds
-    // (words, several lines, a path) was not copied for this.
-    const QString text = QApplication::clipboard()->text().trimmed();
-    if (text.isEmpty() || std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
-        return;
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty()
-        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
-        return;
-    txtUrl->setText(text);
-    // Selected, so that typing replaces it.
-    txtUrl->setFocus();
-    txtUrl->selectAll();
 }
 
 void frmMain::loadImages()
@@ -222,17 +201,11 @@ bool frmMain::InvalidInput()
     return true;
 }
 
-QString frmMain::selectedNewFolder() const
-{
-    const QTreeWidgetItem *node = Tree->newFolderNode();
-    return node && node->isSelected() ? node->text(0) : QString();
-}
-
 qint32 frmMain::selectedIndex() const
 {
-    const QTreeWidgetItem *made = Tree->newFolderNode();
-    const std::optional<QString> key =
-        made && made->isSelected() ? std::optional(FolderTree::key(made->parent())) : Tree->selectedKey();
+    if (m_pending.isSelected())
+        return m_pending.parent();
+    const std::optional<QString> key = Tree->selectedKey();
     bool isNumber = false;
     const qint32 index = key ? key->mid(1).toInt(&isNumber) : 0;
     if (!key || !isNumber || index < FolderCatalogue::Root || index >= catalogue.FolderCount)
@@ -275,7 +248,7 @@ void frmMain::cmdAdd_Click()
     request.folder.by = index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
                                                        : AdditionFlow::FolderChoice::By::Index;
     request.folder.index = index;
-    request.newFolder = selectedNewFolder();
+    request.newFolder = m_pending.selected();
     request.keepAlive = [] { QCoreApplication::processEvents(); };
     const AdditionFlow::AddOutcome added = m_flow.add(request);
     setBusy(false);
@@ -318,29 +291,8 @@ void frmMain::newFolder()
         Tree->setFocus();
         return;
     }
-    QTreeWidgetItem *parent = selected.constFirst();
-    if (parent == Tree->newFolderNode()) {
-        m_prompts.message(QStringLiteral("\"%1\" is made with the bookmark added to it: add one before making a "
-                                         "folder inside it.")
-                              .arg(parent->text(0)),
-                          UserPrompts::Icon::Exclamation);
-        return;
-    }
-    const QString in = FolderTree::shownPath(parent);
-    QString name;
-    for (;;) {
-        const std::optional<QString> typed = m_prompts.askText(
-            QStringLiteral("Name of the new folder in %1:").arg(in.isEmpty() ? QStringLiteral("Bookmarks") : in), name);
-        if (!typed)
-            return;
-        name = typed->trimmed();
-        const AdditionFlow::Outcome checked = AdditionFlow::checkFolderName(name);
-        if (checked.ok())
-            break;
-        m_prompts.message(checked.message, UserPrompts::Icon::Exclamation);
-    }
-    Tree->showNewFolder(parent, name);
-    txtText->setFocus();
+    if (m_pending.ask(selected.constFirst()))
+        txtText->setFocus();
 }
 
 void frmMain::undoLastAddition()
@@ -372,11 +324,8 @@ void frmMain::reread(bool tellFailure)
 {
     const AdditionFlow::FolderPlace place = m_flow.placeOf(selectedIndex());
     // A folder still to be made stays, under the same folder.
-    const QTreeWidgetItem *made = Tree->newFolderNode();
-    const QString madeName = made ? made->text(0) : QString();
-    const bool madeSelected = made && made->isSelected();
-    const AdditionFlow::FolderPlace madeIn =
-        made ? m_flow.placeOf(FolderTree::key(made->parent()).mid(1).toInt()) : AdditionFlow::FolderPlace();
+    const PendingFolder::Kept pending = m_pending.keep();
+    const AdditionFlow::FolderPlace pendingIn = m_flow.placeOf(pending.parent);
     if (const AdditionFlow::Outcome read = m_flow.readFolders(); !read.ok()) {
         // Caught half-way through another program's rewrite, the watch says
         // nothing: the next change brings the complete file, and Add checks the
@@ -386,11 +335,8 @@ void frmMain::reread(bool tellFailure)
         return;
     }
     FillTree();
-    if (!madeName.isEmpty()) {
-        selectFolder(m_flow.indexOf(madeIn));
-        Tree->showNewFolder(Tree->currentItem(), madeName);
-    }
-    if (!madeSelected)
+    m_pending.restore(pending, m_flow.indexOf(pendingIn));
+    if (!pending.selected)
         selectFolder(m_flow.indexOf(place));
 }
 
@@ -445,11 +391,7 @@ void frmMain::openFilter()
     if (!filter->isVisible())
         m_focusBeforeFilter = QApplication::focusWidget();
     // Listed before anything is typed: the folders added to last, by any front end.
-    QList<qint32> recent;
-    for (const AdditionFlow::FolderPlace &place : m_flow.recentFolders())
-        recent.append(m_flow.indexOf(place));
-    recent.removeAll(FolderCatalogue::Root); // the root list, or gone from the file since
-    filter->setRecent(recent);
+    filter->setRecent(m_flow.recentIndexes());
     filter->setGeometry(Tree->geometry());
     filter->open();
 }
@@ -459,16 +401,6 @@ void frmMain::setBusy(bool busy)
     m_busy = busy;
     setEnabled(!busy);
     setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
-}
-
-int frmMain::twipsToPixelsX(int twips) const
-{
-    return m_layout.twipsToPixelsX(twips);
-}
-
-int frmMain::twipsToPixelsY(int twips) const
-{
-    return m_layout.twipsToPixelsY(twips);
 }
 
 void frmMain::Form_Resize()

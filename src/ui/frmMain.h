@@ -4,6 +4,7 @@
 #include "flow/AdditionFlow.h"
 #include "platform/Settings.h"
 #include "ui/ImageList.h"
+#include "ui/PendingFolder.h"
 #include "ui/WindowLayout.h"
 
 #include <QPointer>
@@ -52,10 +53,6 @@ public:
     // until Add, which makes the folder with the bookmark in it.
     void newFolder();
 
-    // Lengths in the window are given in twips (1/1440 inch).
-    int twipsToPixelsX(int twips) const;
-    int twipsToPixelsY(int twips) const;
-
     // The file in use and its folders, as the flow has them.
     const QString &BookmarkFile;
     FolderCatalogue &catalogue;
@@ -86,10 +83,6 @@ private:
     // The selected folder's number; a folder still to be made stands for the one
     // it is made in.
     qint32 selectedIndex() const;
-    // The name of the folder still to be made, when it is the one selected.
-    QString selectedNewFolder() const;
-    // Starting without an address: one copied from a browser is taken.
-    void takeClipboardAddress();
     void selectFolder(qint32 index);
     void showPath();
     void setBusy(bool busy);
@@ -99,6 +92,7 @@ private:
     bool m_busy = false;
     WindowLayout m_layout;
     FileWatch *m_watch;
+    PendingFolder m_pending;
     QPointer<QWidget> m_focusBeforeFilter;
     QString m_said; // what the last addition did, shown under the tree until the next selection or typing
 };
