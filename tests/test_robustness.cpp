@@ -76,9 +76,9 @@ void TestRobustness::recovery()
     QFETCH(QByteArray, fileAfter);
     QFETCH(QStringList, left);
     if (file != "-")
-        writeBytes(m_file, file);
+        QVERIFY(writeFile(m_file, file));
     if (tmp != "-")
-        writeBytes(m_file + QStringLiteral(".tmp"), tmp);
+        QVERIFY(writeFile(m_file + QStringLiteral(".tmp"), tmp));
     QProcess process;
     process.start(QStringLiteral(LINKCRATE_ADD), {QStringLiteral("--file"), m_file, QStringLiteral("--list")});
     QVERIFY(process.waitForFinished());
@@ -92,7 +92,7 @@ void TestRobustness::recoveryThroughALink()
     // The link's target went to the trash; its complete new version waits beside it.
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("synced"))));
     const QString real = m_dir->filePath(QStringLiteral("synced/real.html"));
-    writeBytes(real + QStringLiteral(".tmp"), Complete);
+    QVERIFY(writeFile(real + QStringLiteral(".tmp"), Complete));
     QVERIFY(QFile::link(QStringLiteral("synced/real.html"), m_file));
     const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
     QCOMPARE(int(result.outcome), int(BookmarkRecovery::Outcome::Restored));
@@ -108,7 +108,7 @@ void TestRobustness::killedAtAnyInstant()
     for (int i = 0; i < 100000; ++i)
         file += "    <DT><A HREF=\"https://example.com/" + QByteArray::number(i) + "\" ADD_DATE=\"1\">Entry</A>\n";
     file += "</DL><p>\n";
-    writeBytes(m_file, file);
+    QVERIFY(writeFile(m_file, file));
 
     const auto run = [&](const QStringList &arguments, int killAfterUs) {
         QProcess process;
@@ -168,7 +168,7 @@ void TestRobustness::killedAtAnyInstant()
 void TestRobustness::parallelWriters()
 {
     const QByteArray original = readBytes(fixture(QStringLiteral("firefox-lf.html")));
-    writeBytes(m_file, original);
+    QVERIFY(writeFile(m_file, original));
     std::vector<std::unique_ptr<QProcess>> writers;
     for (int n = 0; n < 20; ++n) {
         auto process = std::make_unique<QProcess>();

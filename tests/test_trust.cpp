@@ -320,12 +320,12 @@ void TestTrust::tamperedUndoRecord()
 {
     QFETCH(QString, fact);
     const QString victim = m_dir->filePath(QStringLiteral("victim"));
-    writeBytes(victim, "victim");
+    QVERIFY(writeFile(victim, "victim"));
     QVERIFY(QDir().mkpath(m_top + QStringLiteral("/sub")));
     LastAddition record = replaceWith("newer");
     QVERIFY(record.isValid());
     const QString otherInfo = m_trash + QStringLiteral("/info/other.trashinfo");
-    writeBytes(otherInfo, readBytes(record.infoPath));
+    QVERIFY(writeFile(otherInfo, readBytes(record.infoPath)));
     struct stat st {};
     ::stat(QFile::encodeName(victim).constData(), &st);
     if (fact == QLatin1String("dotdot"))
@@ -335,7 +335,7 @@ void TestTrust::tamperedUndoRecord()
     else if (fact == QLatin1String("record") && QFile::copy(record.infoPath, victim + QStringLiteral(".trashinfo")))
         record.infoPath = victim + QStringLiteral(".trashinfo");
     else if (fact == QLatin1String("names"))
-        writeBytes(record.infoPath, readBytes(record.infoPath).replace("my%20bookmarks", "victim"));
+        QVERIFY(writeFile(record.infoPath, readBytes(record.infoPath).replace("my%20bookmarks", "victim")));
     else if (fact == QLatin1String("other"))
         record.infoPath = otherInfo;
     const QStringList trashed = entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info"));
@@ -370,12 +370,12 @@ void TestTrust::trashKeepsVersions()
     settings.sync();
     // What others put in the trash, one of them under a name that was ours.
     QVERIFY(makeFolder(m_trash, 0700) && QDir().mkpath(m_trash + QStringLiteral("/files")) && QDir().mkpath(m_trash + QStringLiteral("/info")));
-    writeBytes(m_trash + QStringLiteral("/files/theirs"), "theirs");
+    QVERIFY(writeFile(m_trash + QStringLiteral("/files/theirs"), "theirs"));
     LastAddition record;
     for (int n = 0; n < 4; ++n)
         QVERIFY((record = replaceWith("version " + QByteArray::number(n))).isValid());
     QVERIFY(QFile::remove(m_trash + QStringLiteral("/files/my bookmarks.html.3")));
-    writeBytes(m_trash + QStringLiteral("/files/my bookmarks.html.3"), "theirs too");
+    QVERIFY(writeFile(m_trash + QStringLiteral("/files/my bookmarks.html.3"), "theirs too"));
     QVERIFY((record = replaceWith("version 4")).isValid());
     QVERIFY((record = replaceWith("version 5")).isValid());
 
