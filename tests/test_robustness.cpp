@@ -17,7 +17,6 @@
 namespace {
 
 const QByteArray Complete = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n</DL>\n";
-const QByteArray Partial = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n";
 
 // The file with `line` added at the top of the root list.
 QByteArray withRootLine(const QByteArray &file, const QByteArray &line)
@@ -33,8 +32,6 @@ class TestRobustness : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void recovery_data();
-    void recovery();
     void recoveryThroughALink();
     void killedAtAnyInstant();
     void parallelWriters();
@@ -48,43 +45,6 @@ void TestRobustness::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_file = m_dir->filePath(QStringLiteral("bookmarks.html"));
-}
-
-void TestRobustness::recovery_data()
-{
-    QTest::addColumn<QByteArray>("file"); // "-" for none
-    QTest::addColumn<QByteArray>("tmp");  // "-" for none
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("fileAfter"); // "-" for none
-    QTest::addColumn<QStringList>("left");
-
-    QTest::newRow("nothing to do") << Complete << QByteArray("-") << 0 << Complete << QStringList{"bookmarks.html"};
-    QTest::newRow("cut between trash and rename: new version put in place")
-        << QByteArray("-") << Complete << 0 << Complete << QStringList{"bookmarks.html"};
-    QTest::newRow("cut during the write: partial copy removed")
-        << Complete << Partial << 0 << Complete << QStringList{"bookmarks.html"};
-    QTest::newRow("file gone, copy incomplete: left for the user")
-        << QByteArray("-") << Partial << 2 << QByteArray("-") << QStringList{"bookmarks.html.tmp"};
-}
-
-void TestRobustness::recovery()
-{
-    // linkcrate-add finishes an interrupted addition before anything else.
-    QFETCH(QByteArray, file);
-    QFETCH(QByteArray, tmp);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, fileAfter);
-    QFETCH(QStringList, left);
-    if (file != "-")
-        QVERIFY(writeFile(m_file, file));
-    if (tmp != "-")
-        QVERIFY(writeFile(m_file + QStringLiteral(".tmp"), tmp));
-    QProcess process;
-    process.start(QStringLiteral(LINKCRATE_ADD), {QStringLiteral("--file"), m_file, QStringLiteral("--list")});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), exitCode);
-    QCOMPARE(QFileInfo::exists(m_file) ? readBytes(m_file) : QByteArray("-"), fileAfter);
-    QCOMPARE(entries(m_dir->path()), left);
 }
 
 void TestRobustness::recoveryThroughALink()
