@@ -1,118 +1,25 @@
 #include "ui/frmMain.h"
 
 #include "platform/UserPrompts.h"
+#include "ui/FileWatch.h"
 #include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
+#include "ui/LinkDrops.h"
 #include "ui/SelectAllLineEdit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
-
-namespace {
-
-constexpr int TwipsPerInch = 1440;
-
-// Where each control stands at the design size, in twips. With larger fonts
-// these are the minimums: a control grows to what its text needs.
-struct Place
-{
-    int left, top, width, height;
-};
-constexpr Place Label1Place{120, 120, 495, 255};
-constexpr Place TextPlace{720, 120, 2655, 285};
-constexpr Place Label2Place{120, 480, 495, 255};
-constexpr Place UrlPlace{720, 480, 3375, 285};
-constexpr Place TreePlace{120, 840, 3975, 2295};
-constexpr Place AddPlace{3480, 120, 615, 255};
-constexpr int DesignWidth = 4185;
-constexpr int DesignHeight = 3225;
-
-// What resizing keeps fixed, read off the places: the right margin of the
-// button, the address field and the tree, the gaps between controls, and the
-// margin under the tree.
-constexpr int RightMargin = DesignWidth - (AddPlace.left + AddPlace.width);
-constexpr int ButtonGap = AddPlace.left - (TextPlace.left + TextPlace.width);
-constexpr int LabelGap = TextPlace.left - (Label1Place.left + Label1Place.width);
-constexpr int RowGap = UrlPlace.top - (TextPlace.top + TextPlace.height);
-constexpr int BottomMargin = DesignHeight - (TreePlace.top + TreePlace.height);
-static_assert(UrlPlace.left + UrlPlace.width + RightMargin == DesignWidth
-                  && TreePlace.left + TreePlace.width + RightMargin == DesignWidth,
-              "the button, the address field and the tree end at one right margin");
-static_assert(TreePlace.top - (UrlPlace.top + UrlPlace.height) == RowGap, "the rows are evenly spaced");
-
-QString nodeKey(qint32 index)
-{
-    return QLatin1Char('D') + QString::number(index);
-}
-
-// What a browser hands over when a link is dragged out of it.
-struct DroppedLink
-{
-    QString address;
-    QString title;
-};
-
-// The first line of a list that is neither blank nor a comment, as text/uri-list
-// has them.
-QString firstListed(const QString &lines)
-{
-    for (const QStringView line : QStringView(lines).split(u'\n')) {
-        const QStringView entry = line.trimmed();
-        if (!entry.isEmpty() && !entry.startsWith(u'#'))
-            return entry.toString();
-    }
-    return {};
-}
-
-// A link from "text/x-moz-url" (the address, a line break, the title; UTF-16 from
-// every browser that offers it, UTF-8 from a few other programs), else the
-// address alone from "text/uri-list" or, with `plainText`, from plain text. The
-// raw text is taken rather than QMimeData::urls(), which would rewrite the address.
-std::optional<DroppedLink> droppedLink(const QMimeData *mime, bool plainText)
-{
-    static const QString MozUrl = QStringLiteral("text/x-moz-url");
-    static const QString UriList = QStringLiteral("text/uri-list");
-    if (!mime)
-        return std::nullopt;
-    if (mime->hasFormat(MozUrl)) {
-        const QByteArray bytes = mime->data(MozUrl);
-        QString text = bytes.contains('\0')
-            ? QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
-            : QString::fromUtf8(bytes);
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        text.remove(u'\r');
-        const QStringList lines = text.split(u'\n');
-        const QString address = lines.value(0).trimmed();
-        if (!address.isEmpty())
-            return DroppedLink{address, lines.value(1).remove(QChar(0)).trimmed()};
-    }
-    QString address;
-    if (mime->hasFormat(UriList))
-        address = firstListed(QString::fromUtf8(mime->data(UriList)));
-    else if (plainText && mime->hasText())
-        address = firstListed(mime->text());
-    if (address.isEmpty())
-        return std::nullopt;
-    return DroppedLink{address, {}};
-}
-
-} // namespace
 
 // The resources live in a static library: they have to be registered by hand,
 // outside any namespace.
@@ -136,7 +43,8 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     , filter(new FolderFilter(this))
     , m_settings(settings)
     , m_prompts(prompts)
-    , m_watcher(new QFileSystemWatcher(this))
+    , m_layout(*this, {Label1, txtText, Label2, txtUrl, cmdAdd, Tree, lblPath})
+    , m_watch(new FileWatch([this] { return m_busy; }, this))
 {
     initResources();
     setWindowTitle(QStringLiteral("Linkcrate"));
@@ -151,13 +59,19 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     setTabOrder(txtText, txtUrl);
     setTabOrder(txtUrl, Tree);
     setTabOrder(Tree, cmdAdd);
-    // A link may be dropped anywhere: the fields take links themselves only for
-    // plain text dragged into them, and the tree to select the folder too.
-    setAcceptDrops(true);
-    Tree->viewport()->setAcceptDrops(true);
-    for (QObject *watched : {static_cast<QObject *>(txtText), static_cast<QObject *>(txtUrl),
-                             static_cast<QObject *>(Tree->viewport())})
-        watched->installEventFilter(this);
+    txtText->installEventFilter(this);
+    txtUrl->installEventFilter(this);
+    // A link may be dropped anywhere: it fills the fields, and on the tree it
+    // selects the folder too. Nothing is added until Add, and a title with
+    // refused characters stays as it came, for Add to name them.
+    connect(new LinkDrops(this, {txtText, txtUrl}, Tree, [this] { return m_busy; }), &LinkDrops::dropped, this,
+            [this](const DroppedLink &link, QTreeWidgetItem *folder) {
+                txtUrl->setText(link.address);
+                if (!link.title.isEmpty())
+                    txtText->setText(link.title);
+                if (folder)
+                    Tree->setCurrentItem(folder);
+            });
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
     connect(Tree, &QTreeWidget::currentItemChanged, this, &frmMain::showPath);
@@ -183,15 +97,13 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
             [this] { Tree->setFocus(Qt::ShortcutFocusReason); });
 
-    // A browser rewrites the file by replacing it: the folder is watched too, and
-    // the several events of one rewrite make one reading.
-    m_changeTimer.setSingleShot(true);
-    m_changeTimer.setInterval(150);
-    connect(&m_changeTimer, &QTimer::timeout, this, &frmMain::fileMayHaveChanged);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { m_changeTimer.start(); });
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changeTimer.start(); });
+    // Another program's rewrite is read at once, the same folder kept selected.
+    connect(m_watch, &FileWatch::changed, this, [this](const FileIdentity &now) {
+        if (now != catalogue.identity())
+            reread(false);
+    });
 
-    resize(naturalSize());
+    resize(m_layout.naturalSize());
     Form_Resize();
 }
 
@@ -229,12 +141,12 @@ bool frmMain::Form_Load()
 
     loadImages();
     ensurePolished();
-    resize(naturalSize());
+    resize(m_layout.naturalSize());
     restoreGeometry(m_settings.windowGeometry());
     show();
     FillTree();
     selectFolder(chosen ? FolderCatalogue::Root : m_flow.indexOf(m_flow.lastFolder()));
-    watchFile();
+    m_watch->watch(BookmarkFile);
     txtText->setFocus();
     return true;
 }
@@ -367,27 +279,9 @@ void frmMain::undoLastAddition()
     m_prompts.message(undone.message, UserPrompts::Icon::Information);
 }
 
-bool frmMain::takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder)
-{
-    const std::optional<DroppedLink> link = droppedLink(event->mimeData(), plainText);
-    if (!link || m_busy)
-        return false;
-    event->acceptProposedAction();
-    if (event->type() != QEvent::Drop)
-        return true;
-    // Only filled in: nothing is added until Add, and a title with refused
-    // characters stays as it came, for Add to name them.
-    txtUrl->setText(link->address);
-    if (!link->title.isEmpty())
-        txtText->setText(link->title);
-    if (folder)
-        Tree->setCurrentItem(folder);
-    return true;
-}
-
 void frmMain::selectFolder(qint32 index)
 {
-    Tree->selectKey(nodeKey(index));
+    Tree->selectKey(QLatin1Char('D') + QString::number(index));
 }
 
 void frmMain::reread(bool tellFailure)
@@ -403,34 +297,6 @@ void frmMain::reread(bool tellFailure)
     }
     FillTree();
     selectFolder(m_flow.indexOf(place));
-}
-
-void frmMain::watchFile()
-{
-    if (!m_watcher->files().isEmpty())
-        m_watcher->removePaths(m_watcher->files());
-    if (!m_watcher->directories().isEmpty())
-        m_watcher->removePaths(m_watcher->directories());
-    m_watcher->addPath(BookmarkFile);
-    m_watcher->addPath(QFileInfo(BookmarkFile).absolutePath());
-}
-
-void frmMain::fileMayHaveChanged()
-{
-    if (m_busy) {
-        m_changeTimer.start();
-        return;
-    }
-    FileIdentity now;
-    QString reason;
-    if (!FileIdentity::read(BookmarkFile, now, reason))
-        return; // gone for now: the folder's watch tells when it is back
-    // A replaced file is a new inode, which the old watch does not follow; nor
-    // does it end while the old inode lives on (in the trash, say): watched anew.
-    m_watcher->removePath(BookmarkFile);
-    m_watcher->addPath(BookmarkFile);
-    if (now != catalogue.identity())
-        reread(false);
 }
 
 void frmMain::showPath()
@@ -473,7 +339,7 @@ void frmMain::chooseOtherFile()
     }
     rememberFile();
     FillTree();
-    watchFile();
+    m_watch->watch(BookmarkFile);
     txtText->setFocus();
 }
 
@@ -491,78 +357,22 @@ void frmMain::setBusy(bool busy)
 {
     m_busy = busy;
     setEnabled(!busy);
-    if (busy)
-        setCursor(Qt::WaitCursor);
-    else
-        setCursor(Qt::ArrowCursor);
-}
-
-frmMain::Grown frmMain::grownPlaces() const
-{
-    // The places of the design, grown where the texts need more room.
-    const auto px = [this](int twips) { return twipsToPixelsX(twips); };
-    const auto py = [this](int twips) { return twipsToPixelsY(twips); };
-    Grown g;
-    g.labelWidth = std::max({px(Label1Place.width), Label1->sizeHint().width(), Label2->sizeHint().width()});
-    g.labelHeight = std::max(py(Label1Place.height), Label1->sizeHint().height());
-    g.fieldLeft = std::max(px(TextPlace.left), px(Label1Place.left) + g.labelWidth + px(LabelGap));
-    g.buttonWidth = std::max(px(AddPlace.width), cmdAdd->sizeHint().width());
-    g.buttonHeight = std::max(py(AddPlace.height), cmdAdd->sizeHint().height());
-    g.row1Height = std::max(py(TextPlace.height), txtText->sizeHint().height());
-    g.row2Top = std::max(py(UrlPlace.top), py(TextPlace.top) + std::max(g.row1Height, g.buttonHeight) + py(RowGap));
-    g.row2Height = std::max(py(UrlPlace.height), txtUrl->sizeHint().height());
-    g.treeTop = std::max(py(TreePlace.top), g.row2Top + g.row2Height + py(RowGap));
-    g.pathHeight = lblPath->sizeHint().height();
-    return g;
-}
-
-QSize frmMain::naturalSize() const
-{
-    // The design size, or more when larger fonts need it; the path line comes
-    // under the tree of the design's size.
-    const Grown g = grownPlaces();
-    const int width = g.fieldLeft + twipsToPixelsX(TextPlace.width + ButtonGap) + g.buttonWidth
-        + twipsToPixelsX(RightMargin);
-    const int height = g.treeTop + twipsToPixelsY(TreePlace.height) + g.pathHeight + 2 * twipsToPixelsY(BottomMargin);
-    return {std::max(twipsToPixelsX(DesignWidth), width), height};
+    setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
 int frmMain::twipsToPixelsX(int twips) const
 {
-    return int(std::lround(double(twips) * logicalDpiX() / TwipsPerInch));
+    return m_layout.twipsToPixelsX(twips);
 }
 
 int frmMain::twipsToPixelsY(int twips) const
 {
-    return int(std::lround(double(twips) * logicalDpiY() / TwipsPerInch));
+    return m_layout.twipsToPixelsY(twips);
 }
 
 void frmMain::Form_Resize()
 {
-    const auto px = [this](int twips) { return twipsToPixelsX(twips); };
-    const auto py = [this](int twips) { return twipsToPixelsY(twips); };
-    const Grown g = grownPlaces();
-    Label1->setGeometry(px(Label1Place.left), py(Label1Place.top), g.labelWidth, g.labelHeight);
-    Label2->setGeometry(px(Label2Place.left), g.row2Top, g.labelWidth, g.labelHeight);
-
-    // The resize rule: the button keeps its right margin, the fields and the
-    // tree take the width that is left, the tree the height. A value that
-    // would be negative (a very small window) is skipped, and that control
-    // keeps its last size.
-    const int W = width();
-    const int H = height();
-    const int buttonLeft = W - px(RightMargin) - g.buttonWidth;
-    if (buttonLeft >= 0)
-        cmdAdd->setGeometry(buttonLeft, py(AddPlace.top), g.buttonWidth, g.buttonHeight);
-    if (const int w = buttonLeft - px(ButtonGap) - g.fieldLeft; w >= 0)
-        txtText->setGeometry(g.fieldLeft, py(TextPlace.top), w, g.row1Height);
-    if (const int w = W - px(RightMargin) - g.fieldLeft; w >= 0)
-        txtUrl->setGeometry(g.fieldLeft, g.row2Top, w, g.row2Height);
-    const int treeWidth = W - px(RightMargin) - px(TreePlace.left);
-    const int treeHeight = H - 2 * py(BottomMargin) - g.pathHeight - g.treeTop;
-    Tree->setGeometry(px(TreePlace.left), g.treeTop, treeWidth >= 0 ? treeWidth : Tree->width(),
-                      treeHeight >= 0 ? treeHeight : Tree->height());
-    lblPath->setGeometry(px(TreePlace.left), g.treeTop + Tree->height() + py(BottomMargin), Tree->width(), g.pathHeight);
+    m_layout.arrange();
     if (filter->isVisible())
         filter->setGeometry(Tree->geometry());
     showPath();
@@ -579,7 +389,7 @@ void frmMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // A larger font needs larger controls, and room for them.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        resize(size().expandedTo(naturalSize()));
+        resize(size().expandedTo(m_layout.naturalSize()));
         Form_Resize();
     }
 }
@@ -595,46 +405,15 @@ void frmMain::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void frmMain::dragEnterEvent(QDragEnterEvent *event)
-{
-    takeDrop(event, true, nullptr);
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent *event)
-{
-    takeDrop(event, true, nullptr);
-}
-
-void frmMain::dropEvent(QDropEvent *event)
-{
-    takeDrop(event, true, nullptr);
-}
-
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool inTree = watched == Tree->viewport();
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // A field takes Ctrl+Z for its own undo; with no typing to undo, the
-        // key is left to the window's undo of the last addition.
+    // A field takes Ctrl+Z for its own undo; with no typing to undo, the key is
+    // left to the window's undo of the last addition.
+    if (event->type() == QEvent::ShortcutOverride) {
         const auto *field = qobject_cast<QLineEdit *>(watched);
         return field && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo) && !field->isUndoAvailable();
     }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        QTreeWidgetItem *folder = inTree ? Tree->itemAt(drop->position().toPoint()) : nullptr;
-        // Plain text dragged into a field is typing; a link is for the window.
-        if (takeDrop(drop, inTree, folder))
-            return true;
-        if (inTree)
-            drop->ignore();
-        return inTree;
-    }
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

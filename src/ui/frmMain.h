@@ -4,15 +4,14 @@
 #include "flow/AdditionFlow.h"
 #include "platform/Settings.h"
 #include "ui/ImageList.h"
+#include "ui/WindowLayout.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 class FolderFilter;
 class FolderTree;
-class QDropEvent;
-class QFileSystemWatcher;
+class FileWatch;
 class QTreeWidgetItem;
 class QLabel;
 class QLineEdit;
@@ -72,9 +71,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -86,25 +82,12 @@ private:
     qint32 selectedIndex() const;
     void selectFolder(qint32 index);
     void showPath();
-    // A link dragged in: fills the fields, and selects the folder it was dropped on.
-    bool takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder);
-    void watchFile();
-    void fileMayHaveChanged();
-    // Where the controls stand before the resize rule: the design's places, or
-    // more where a larger font needs it.
-    struct Grown
-    {
-        int labelWidth, labelHeight, fieldLeft, buttonWidth, buttonHeight;
-        int row1Height, row2Top, row2Height, treeTop, pathHeight;
-    };
-    Grown grownPlaces() const;
-    QSize naturalSize() const;
     void setBusy(bool busy);
 
     Settings &m_settings;
     UserPrompts &m_prompts;
     bool m_busy = false;
-    QFileSystemWatcher *m_watcher;
-    QTimer m_changeTimer;
+    WindowLayout m_layout;
+    FileWatch *m_watch;
     QPointer<QWidget> m_focusBeforeFilter;
 };
