@@ -7,7 +7,9 @@
 #include "ui/LinkDrops.h"
 #include "ui/SelectAllLineEdit.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUrl>
 
 #include <algorithm>
 #include <optional>
@@ -66,6 +69,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     // refused characters stays as it came, for Add to name them.
     connect(new LinkDrops(this, {txtText, txtUrl}, Tree, [this] { return m_busy; }), &LinkDrops::dropped, this,
             [this](const DroppedLink &link, QTreeWidgetItem *folder) {
+                m_said.clear();
                 txtUrl->setText(link.address);
                 if (!link.title.isEmpty())
                     txtText->setText(link.title);
@@ -74,7 +78,14 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
             });
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
-    connect(Tree, &QTreeWidget::currentItemChanged, this, &frmMain::showPath);
+    // What the last addition did stays said until the user goes on.
+    const auto goneOn = [this] {
+        m_said.clear();
+        showPath();
+    };
+    connect(Tree, &QTreeWidget::currentItemChanged, this, goneOn);
+    connect(txtText, &QLineEdit::textEdited, this, goneOn);
+    connect(txtUrl, &QLineEdit::textEdited, this, goneOn);
     connect(filter, &FolderFilter::chosen, this, [this](qint32 folder) {
         selectFolder(folder);
         txtText->setFocus();
@@ -93,6 +104,12 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     shortcut(QKeySequence::Undo, &frmMain::undoLastAddition);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
+    // In the tree's menu, and from anywhere in the window.
+    auto *makeFolder = new QAction(QStringLiteral("New Folder…"), Tree);
+    makeFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(makeFolder, &QAction::triggered, this, &frmMain::newFolder);
+    Tree->addAction(makeFolder);
+    Tree->setContextMenuPolicy(Qt::ActionsContextMenu);
     // The tree's access key, as the fields have theirs.
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
             [this] { Tree->setFocus(Qt::ShortcutFocusReason); });
@@ -148,7 +165,26 @@ bool frmMain::Form_Load()
     selectFolder(chosen ? FolderCatalogue::Root : m_flow.indexOf(m_flow.lastFolder()));
     m_watch->watch(BookmarkFile);
     txtText->setFocus();
+    if (txtUrl->text().isEmpty())
+        takeClipboardAddress();
     return true;
+}
+
+void frmMain::takeClipboardAddress()
+{
+    // A single web address and nothing else: whatever else the clipboard holds
+    // (words, several lines, a path) was not copied for this.
+    const QString text = QApplication::clipboard()->text().trimmed();
+    if (text.isEmpty() || std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
+        return;
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()
+        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        return;
+    txtUrl->setText(text);
+    // Selected, so that typing replaces it.
+    txtUrl->setFocus();
+    txtUrl->selectAll();
 }
 
 void frmMain::loadImages()
@@ -179,16 +215,24 @@ bool frmMain::InvalidInput()
         return false;
     m_prompts.message(entry.message, entry.verdict == EntryCheck::Verdict::RefusedCharacter ? UserPrompts::Icon::None
                                                                                             : UserPrompts::Icon::Exclamation);
-    if (entry.verdict == EntryCheck::Verdict::EmptyUrl)
+    if (entry.aboutAddress)
         txtUrl->setFocus();
     else
         txtText->setFocus();
     return true;
 }
 
+QString frmMain::selectedNewFolder() const
+{
+    const QTreeWidgetItem *node = Tree->newFolderNode();
+    return node && node->isSelected() ? node->text(0) : QString();
+}
+
 qint32 frmMain::selectedIndex() const
 {
-    const std::optional<QString> key = Tree->selectedKey();
+    const QTreeWidgetItem *made = Tree->newFolderNode();
+    const std::optional<QString> key =
+        made && made->isSelected() ? std::optional(FolderTree::key(made->parent())) : Tree->selectedKey();
     bool isNumber = false;
     const qint32 index = key ? key->mid(1).toInt(&isNumber) : 0;
     if (!key || !isNumber || index < FolderCatalogue::Root || index >= catalogue.FolderCount)
@@ -231,6 +275,7 @@ void frmMain::cmdAdd_Click()
     request.folder.by = index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
                                                        : AdditionFlow::FolderChoice::By::Index;
     request.folder.index = index;
+    request.newFolder = selectedNewFolder();
     request.keepAlive = [] { QCoreApplication::processEvents(); };
     const AdditionFlow::AddOutcome added = m_flow.add(request);
     setBusy(false);
@@ -249,10 +294,52 @@ void frmMain::cmdAdd_Click()
         txtText->setFocus();
         return;
     }
+    // The new folder is in the file now, and in the folders as they were read again.
+    if (!request.newFolder.isEmpty()) {
+        FillTree();
+        selectFolder(added.folder);
+    }
     // Emptied without an undo step of their own, so that Ctrl+Z in the empty
     // field undoes the addition rather than bringing the text back.
     txtText->setText(QString());
     txtUrl->setText(QString());
+    txtText->setFocus();
+    m_said = added.message + QStringLiteral(" Ctrl+Z undoes it.");
+    showPath();
+}
+
+void frmMain::newFolder()
+{
+    if (m_busy)
+        return;
+    const QList<QTreeWidgetItem *> selected = Tree->selectedItems();
+    if (selected.isEmpty() || selectedIndex() < FolderCatalogue::Root) {
+        m_prompts.message(QStringLiteral("No directory selected !"), UserPrompts::Icon::None);
+        Tree->setFocus();
+        return;
+    }
+    QTreeWidgetItem *parent = selected.constFirst();
+    if (parent == Tree->newFolderNode()) {
+        m_prompts.message(QStringLiteral("\"%1\" is made with the bookmark added to it: add one before making a "
+                                         "folder inside it.")
+                              .arg(parent->text(0)),
+                          UserPrompts::Icon::Exclamation);
+        return;
+    }
+    const QString in = FolderTree::shownPath(parent);
+    QString name;
+    for (;;) {
+        const std::optional<QString> typed = m_prompts.askText(
+            QStringLiteral("Name of the new folder in %1:").arg(in.isEmpty() ? QStringLiteral("Bookmarks") : in), name);
+        if (!typed)
+            return;
+        name = typed->trimmed();
+        const AdditionFlow::Outcome checked = AdditionFlow::checkFolderName(name);
+        if (checked.ok())
+            break;
+        m_prompts.message(checked.message, UserPrompts::Icon::Exclamation);
+    }
+    Tree->showNewFolder(parent, name);
     txtText->setFocus();
 }
 
@@ -260,14 +347,11 @@ void frmMain::undoLastAddition()
 {
     if (m_busy)
         return;
-    const LastAddition record = m_flow.lastAddition();
     // A Ctrl+Z too many after undoing typing must not take a bookmark away unasked.
-    if (record.isValid()
-        && !m_prompts.ask(QStringLiteral("Undo the last addition to \"%1\"? The file goes back to the version "
-                                         "before it; the version with the addition goes to the trash.")
-                              .arg(record.file),
-                          QStringLiteral("Undo"), QStringLiteral("Cancel")))
+    if (const QString question = m_flow.undoQuestion();
+        !question.isEmpty() && !m_prompts.ask(question, QStringLiteral("Undo"), QStringLiteral("Cancel")))
         return;
+    m_said.clear();
     setBusy(true);
     const AdditionFlow::Outcome undone = m_flow.undo({});
     setBusy(false);
@@ -287,6 +371,12 @@ void frmMain::selectFolder(qint32 index)
 void frmMain::reread(bool tellFailure)
 {
     const AdditionFlow::FolderPlace place = m_flow.placeOf(selectedIndex());
+    // A folder still to be made stays, under the same folder.
+    const QTreeWidgetItem *made = Tree->newFolderNode();
+    const QString madeName = made ? made->text(0) : QString();
+    const bool madeSelected = made && made->isSelected();
+    const AdditionFlow::FolderPlace madeIn =
+        made ? m_flow.placeOf(FolderTree::key(made->parent()).mid(1).toInt()) : AdditionFlow::FolderPlace();
     if (const AdditionFlow::Outcome read = m_flow.readFolders(); !read.ok()) {
         // Caught half-way through another program's rewrite, the watch says
         // nothing: the next change brings the complete file, and Add checks the
@@ -296,14 +386,19 @@ void frmMain::reread(bool tellFailure)
         return;
     }
     FillTree();
-    selectFolder(m_flow.indexOf(place));
+    if (!madeName.isEmpty()) {
+        selectFolder(m_flow.indexOf(madeIn));
+        Tree->showNewFolder(Tree->currentItem(), madeName);
+    }
+    if (!madeSelected)
+        selectFolder(m_flow.indexOf(place));
 }
 
 void frmMain::showPath()
 {
     const QString fileName = QFileInfo(BookmarkFile).fileName();
     const QString path = FolderTree::shownPath(Tree->currentItem());
-    const QString text = path.isEmpty() ? fileName : fileName + QStringLiteral(": ") + path;
+    const QString text = !m_said.isEmpty() ? m_said : path.isEmpty() ? fileName : fileName + QStringLiteral(": ") + path;
     lblPath->setText(lblPath->fontMetrics().elidedText(text, Qt::ElideMiddle, std::max(0, lblPath->width())));
     lblPath->setToolTip(BookmarkFile);
     lblPath->setAccessibleDescription(text);
@@ -349,6 +444,12 @@ void frmMain::openFilter()
         return;
     if (!filter->isVisible())
         m_focusBeforeFilter = QApplication::focusWidget();
+    // Listed before anything is typed: the folders added to last, by any front end.
+    QList<qint32> recent;
+    for (const AdditionFlow::FolderPlace &place : m_flow.recentFolders())
+        recent.append(m_flow.indexOf(place));
+    recent.removeAll(FolderCatalogue::Root); // the root list, or gone from the file since
+    filter->setRecent(recent);
     filter->setGeometry(Tree->geometry());
     filter->open();
 }

@@ -47,6 +47,10 @@ public:
     // Ctrl+Z where no field has typing to undo: puts the bookmark file of the
     // last addition, by this window or linkcrate-add, back as it was before.
     void undoLastAddition();
+    // Ctrl+Shift+N, or "New Folder…" in the tree's menu: asks for a name and
+    // shows the folder under the selected one, selected. Nothing is written
+    // until Add, which makes the folder with the bookmark in it.
+    void newFolder();
 
     // Lengths in the window are given in twips (1/1440 inch).
     int twipsToPixelsX(int twips) const;
@@ -79,7 +83,13 @@ private:
     // Reads the file again and selects the same folder: by its path and, of
     // several folders with one path, by its rank among them.
     void reread(bool tellFailure);
+    // The selected folder's number; a folder still to be made stands for the one
+    // it is made in.
     qint32 selectedIndex() const;
+    // The name of the folder still to be made, when it is the one selected.
+    QString selectedNewFolder() const;
+    // Starting without an address: one copied from a browser is taken.
+    void takeClipboardAddress();
     void selectFolder(qint32 index);
     void showPath();
     void setBusy(bool busy);
@@ -90,4 +100,5 @@ private:
     WindowLayout m_layout;
     FileWatch *m_watch;
     QPointer<QWidget> m_focusBeforeFilter;
+    QString m_said; // what the last addition did, shown under the tree until the next selection or typing
 };
