@@ -58,11 +58,34 @@ inline QByteArray readBytes(const QString &path)
     return file.readAll();
 }
 
-inline void writeBytes(const QString &path, const QByteArray &bytes)
+// A helper's check stops the test where it fails: a helper returns whether all
+// its checks held, [[nodiscard]] so that no caller can drop it, and is called
+// inside QVERIFY. (A void helper's QVERIFY would only end the helper, and the
+// test would go on with what the helper failed to make.)
+#define HELPER_VERIFY2(statement, description)                                                                       \
+    do {                                                                                                             \
+        if (!QTest::qVerify(static_cast<bool>(statement), #statement, description, __FILE__, __LINE__))              \
+            return false;                                                                                            \
+    } while (false)
+#define HELPER_VERIFY(statement) HELPER_VERIFY2(statement, "")
+#define HELPER_COMPARE(actual, expected)                                                                             \
+    do {                                                                                                             \
+        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))                              \
+            return false;                                                                                            \
+    } while (false)
+
+[[nodiscard]] inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
+    HELPER_VERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    HELPER_COMPARE(file.write(bytes), qint64(bytes.size()));
+    return true;
+}
+
+// For the suites that still call it as a statement; new code calls QVERIFY(writeFile(...)).
+inline void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(writeFile(path, bytes));
 }
 
 inline QString fixture(const QString &name)

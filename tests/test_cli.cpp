@@ -77,11 +77,19 @@ void TestCli::runs_data()
         << 0 << "warning: the address was already in: \"Bookmarks Toolbar\"." << QByteArray("\"https://NEWS.example\">t<");
     QTest::newRow("already there, --no-duplicate") << QStringList{"--file", "F", "--no-duplicate", "--text", "t", "https://news.example:443"}
         << 3 << "the address is already in: \"Bookmarks Toolbar\". Nothing was added." << QByteArray();
+    QTest::newRow("already there, --no-duplicate, after a second reading")
+        << QStringList{"--file", "LATIN", "--folder", "A", "--no-duplicate", "--text", "é", "dup.example"} << 3
+        << "Nothing was added." << QByteArray();
+    QTest::newRow("already there, --no-duplicate, --dry-run")
+        << QStringList{"--file", "F", "--dry-run", "--no-duplicate", "--text", "t", "https://news.example/"} << 3
+        << "Nothing was added." << QByteArray();
     // Before "THEN", a run that succeeds ("CHANGE": then the file is changed).
     const QStringList addition{"--file", "F", "--text", "t", "https://u.example/"};
     QTest::newRow("undo") << addition + QStringList{"THEN", "--undo"} << 0 << "" << QByteArray();
     QTest::newRow("undo takes the new folders too") << addition + QStringList{"--create", "--folder", "X/Y", "THEN", "--undo"}
                                                    << 0 << "" << QByteArray();
+    QTest::newRow("undo of another file refused") << addition + QStringList{"THEN", "--undo", "--file", "TWINS"} << 2
+                                                  << "not to \"TWINS\". Nothing was undone." << QByteArray("u.example/\">t</A>\n");
     QTest::newRow("undo refused after a change") << addition + QStringList{"CHANGE", "THEN", "--undo"} << 2
                                                  << "has changed since the last addition" << QByteArray("u.example/\">t</A>\n");
 }
@@ -98,11 +106,11 @@ void TestCli::runs()
     const QString file = dir.filePath(QStringLiteral("bookmarks.html"));
     const QString twins = dir.filePath(QStringLiteral("twins.html"));
     const QString latin = dir.filePath(QStringLiteral("latin.html"));
-    writeBytes(file, readBytes(fixture(QStringLiteral("firefox-lf.html"))));
-    writeBytes(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
-                      "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx</H3>\n<DL><p>\n</DL>\n</DL>\n");
+    QVERIFY(writeFile(file, readBytes(fixture(QStringLiteral("firefox-lf.html")))));
+    QVERIFY(writeFile(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
+                             "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx</H3>\n<DL><p>\n</DL>\n</DL>\n"));
     // Not UTF-8, as a block read well after the folder shows.
-    writeBytes(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT>Caf\xE9\n</DL>\n");
+    QVERIFY(writeFile(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT><A HREF=\"http://dup.example\">Caf\xE9</A>\n</DL>\n"));
     const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Linkcrate/Linkcrate.conf");
     Settings(conf).setBookmarks(file);
     // The trash cannot be made under a regular file.
@@ -117,7 +125,7 @@ void TestCli::runs()
         QVERIFY(held.emplace(pipe).tryLock(0));
     }
     if (QTest::currentDataTag() == QLatin1String("failed addition: one sentence a line"))
-        writeBytes(trash, "not a folder");
+        QVERIFY(writeFile(trash, "not a folder"));
     const auto substitute = [&](QString s) {
         s.replace(QStringLiteral("TWINS"), twins);
         s.replace(QStringLiteral("LATIN"), latin);
@@ -134,7 +142,7 @@ void TestCli::runs()
         const bool change = first.removeAll(QStringLiteral("CHANGE")) > 0;
         QCOMPARE(QProcess::execute(QStringLiteral(LINKCRATE_ADD), first), 0);
         if (change)
-            writeBytes(file, readBytes(file) + "<!-- changed -->");
+            QVERIFY(writeFile(file, readBytes(file) + "<!-- changed -->"));
     }
 
     QProcess process;

@@ -17,7 +17,6 @@
 namespace {
 
 const QByteArray Complete = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n</DL>\n";
-const QByteArray Partial = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n";
 
 // The file with `line` added at the top of the root list.
 QByteArray withRootLine(const QByteArray &file, const QByteArray &line)
@@ -33,8 +32,6 @@ class TestRobustness : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void recovery_data();
-    void recovery();
     void recoveryThroughALink();
     void killedAtAnyInstant();
     void parallelWriters();
@@ -50,49 +47,12 @@ void TestRobustness::init()
     m_file = m_dir->filePath(QStringLiteral("bookmarks.html"));
 }
 
-void TestRobustness::recovery_data()
-{
-    QTest::addColumn<QByteArray>("file"); // "-" for none
-    QTest::addColumn<QByteArray>("tmp");  // "-" for none
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("fileAfter"); // "-" for none
-    QTest::addColumn<QStringList>("left");
-
-    QTest::newRow("nothing to do") << Complete << QByteArray("-") << 0 << Complete << QStringList{"bookmarks.html"};
-    QTest::newRow("cut between trash and rename: new version put in place")
-        << QByteArray("-") << Complete << 0 << Complete << QStringList{"bookmarks.html"};
-    QTest::newRow("cut during the write: partial copy removed")
-        << Complete << Partial << 0 << Complete << QStringList{"bookmarks.html"};
-    QTest::newRow("file gone, copy incomplete: left for the user")
-        << QByteArray("-") << Partial << 2 << QByteArray("-") << QStringList{"bookmarks.html.tmp"};
-}
-
-void TestRobustness::recovery()
-{
-    // linkcrate-add finishes an interrupted addition before anything else.
-    QFETCH(QByteArray, file);
-    QFETCH(QByteArray, tmp);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, fileAfter);
-    QFETCH(QStringList, left);
-    if (file != "-")
-        writeBytes(m_file, file);
-    if (tmp != "-")
-        writeBytes(m_file + QStringLiteral(".tmp"), tmp);
-    QProcess process;
-    process.start(QStringLiteral(LINKCRATE_ADD), {QStringLiteral("--file"), m_file, QStringLiteral("--list")});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), exitCode);
-    QCOMPARE(QFileInfo::exists(m_file) ? readBytes(m_file) : QByteArray("-"), fileAfter);
-    QCOMPARE(entries(m_dir->path()), left);
-}
-
 void TestRobustness::recoveryThroughALink()
 {
     // The link's target went to the trash; its complete new version waits beside it.
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("synced"))));
     const QString real = m_dir->filePath(QStringLiteral("synced/real.html"));
-    writeBytes(real + QStringLiteral(".tmp"), Complete);
+    QVERIFY(writeFile(real + QStringLiteral(".tmp"), Complete));
     QVERIFY(QFile::link(QStringLiteral("synced/real.html"), m_file));
     const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
     QCOMPARE(int(result.outcome), int(BookmarkRecovery::Outcome::Restored));
@@ -108,15 +68,17 @@ void TestRobustness::killedAtAnyInstant()
     for (int i = 0; i < 100000; ++i)
         file += "    <DT><A HREF=\"https://example.com/" + QByteArray::number(i) + "\" ADD_DATE=\"1\">Entry</A>\n";
     file += "</DL><p>\n";
-    writeBytes(m_file, file);
+    QVERIFY(writeFile(m_file, file));
 
     const auto run = [&](const QStringList &arguments, int killAfterUs) {
         QProcess process;
         process.start(QStringLiteral(LINKCRATE_ADD), arguments);
         if (!process.waitForStarted())
             return -1;
-        if (killAfterUs >= 0) {
-            QThread::usleep(quint64(killAfterUs));
+        // The wait ends with the program: a start measured slow on a busy
+        // machine costs nothing in the runs that are quick.
+        if (killAfterUs >= 0 && !process.waitForFinished(killAfterUs / 1000)) {
+            QThread::usleep(quint64(killAfterUs % 1000));
             process.kill();
         }
         process.waitForFinished();
@@ -168,7 +130,7 @@ void TestRobustness::killedAtAnyInstant()
 void TestRobustness::parallelWriters()
 {
     const QByteArray original = readBytes(fixture(QStringLiteral("firefox-lf.html")));
-    writeBytes(m_file, original);
+    QVERIFY(writeFile(m_file, original));
     std::vector<std::unique_ptr<QProcess>> writers;
     for (int n = 0; n < 20; ++n) {
         auto process = std::make_unique<QProcess>();

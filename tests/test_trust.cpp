@@ -44,7 +44,8 @@ private Q_SLOTS:
     void lockPathInTheWay_data();
     void lockPathInTheWay();
     void lockOfAKilledWriterIsFree();
-    void recoveryLeavesAPlantedLink();
+    void recoveryLeavesWhatIsNotOurs_data();
+    void recoveryLeavesWhatIsNotOurs();
     void messages_data();
     void messages();
     void tamperedUndoRecord_data();
@@ -77,7 +78,7 @@ void TestTrust::init()
     m_top = m_dir->filePath(QStringLiteral("mount"));
     QVERIFY(makeFolder(m_top, 01777));
     m_file = m_top + QStringLiteral("/my bookmarks.html");
-    writeBytes(m_file, "precious");
+    QVERIFY(writeFile(m_file, "precious"));
     m_trash = m_top + QStringLiteral("/.Trash-") + QString::number(::geteuid());
     setTopFolderForTests(m_top);
 }
@@ -89,9 +90,13 @@ void TestTrust::mountTrash_data()
     QTest::newRow("none yet: .Trash-uid made private") << "" << ".Trash-%1";
     QTest::newRow("sticky .Trash: .Trash/uid") << "sticky" << ".Trash/%1";
     QTest::newRow(".Trash not sticky: ignored") << "unsticky" << ".Trash-%1";
+    QTest::newRow(".Trash a link to a sticky folder: ignored") << "sticky link" << ".Trash-%1";
     const QString unsafe = QStringLiteral("no trash that Linkcrate can use safely");
-    QTest::newRow(".Trash-uid writable by all: refused") << "0777" << unsafe;
+    QTest::newRow(".Trash-uid writable by its group: refused") << "0720" << unsafe;
+    QTest::newRow(".Trash-uid writable by all: refused") << "0702" << unsafe;
     QTest::newRow(".Trash-uid a link to another's folder: refused") << "link" << unsafe;
+    QTest::newRow(".Trash-uid a file: refused") << "file" << unsafe;
+    QTest::newRow(".Trash-uid/info writable by its group: refused") << "info" << "sub-folder that can be written";
     QTest::newRow(".Trash-uid of another user: refused") << "chown" << unsafe;
     QTest::newRow("record cannot be written: file stays") << "full" << "record cannot be written";
     QTest::newRow("trash on another file system: never copied") << "xdev" << "another file system";
@@ -107,8 +112,13 @@ void TestTrust::mountTrash()
         QVERIFY(makeFolder(m_top + QStringLiteral("/.Trash"), plant == QLatin1String("sticky") ? 01777 : 0777));
     else if (plant == QLatin1String("link"))
         QVERIFY(QFile::link(theirs, m_trash));
-    else if (plant == QLatin1String("0777"))
-        QVERIFY(makeFolder(m_trash, 0777));
+    else if (plant == QLatin1String("sticky link"))
+        QVERIFY(makeFolder(theirs, 01777) && QFile::link(theirs, m_top + QStringLiteral("/.Trash")));
+    else if (plant == QLatin1String("file"))
+        QVERIFY(writeFile(m_trash, ""));
+    else if (plant.startsWith(u'0') || plant == QLatin1String("info"))
+        QVERIFY(makeFolder(m_trash, plant == QLatin1String("info") ? 0700 : mode_t(plant.toUInt(nullptr, 8)))
+                && (plant != QLatin1String("info") || makeFolder(m_trash + QStringLiteral("/info"), 0720)));
     else if (plant == QLatin1String("chown") && !(makeFolder(m_trash, 0700) && ::chown(QFile::encodeName(m_trash).constData(), 65534, 65534) == 0))
         QSKIP("planting a folder owned by another user needs root");
     QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/linkcrate-XXXXXX"));
@@ -118,7 +128,7 @@ void TestTrust::mountTrash()
             || here.st_dev == there.st_dev)
             QSKIP("needs /dev/shm on another file system than the temporary folder");
         m_file = otherFileSystem.filePath(QStringLiteral("my bookmarks.html"));
-        writeBytes(m_file, "precious");
+        QVERIFY(writeFile(m_file, "precious"));
     }
     const struct rlimit unlimited {RLIM_INFINITY, RLIM_INFINITY}, tiny {8, RLIM_INFINITY};
     if (plant == QLatin1String("full")) { // the record cannot be written whole, as on a full disk
@@ -155,14 +165,17 @@ void TestTrust::trashNamesAndPutBackNeverReplace()
 {
     // A stray file without its record, and a record without its file, keep their names.
     QVERIFY(makeFolder(m_trash, 0700) && QDir().mkpath(m_trash + QStringLiteral("/files")) && QDir().mkpath(m_trash + QStringLiteral("/info")));
-    writeBytes(m_trash + QStringLiteral("/files/my bookmarks.html"), "stray");
-    writeBytes(m_trash + QStringLiteral("/info/my bookmarks.html.2.trashinfo"), "orphan");
+    QVERIFY(writeFile(m_trash + QStringLiteral("/files/my bookmarks.html"), "stray"));
+    QVERIFY(writeFile(m_trash + QStringLiteral("/info/my bookmarks.html.2.trashinfo"), "orphan"));
     RecycleDetails details;
     QCOMPARE(RecycleFile(m_file, false, nullptr, &details), qint32(RecycleOk));
     QCOMPARE(details.pathInTrash, m_trash + QStringLiteral("/files/my bookmarks.html.3"));
     QCOMPARE(readBytes(m_trash + QStringLiteral("/files/my bookmarks.html")), QByteArray("stray"));
+    // The record made for the name that was taken went with it.
+    QCOMPARE(entries(m_trash + QStringLiteral("/info")),
+             (QStringList{"my bookmarks.html.2.trashinfo", "my bookmarks.html.3.trashinfo"}));
 
-    writeBytes(m_file, "newer");
+    QVERIFY(writeFile(m_file, "newer"));
     QString error;
     QVERIFY(!PutBack(details, m_file, error) && error.contains(QStringLiteral("could not be put back")));
     QCOMPARE(readBytes(m_file), QByteArray("newer"));
@@ -187,7 +200,7 @@ void TestTrust::lockPathInTheWay()
     const QString lockPath = BookmarkLock::lockFileName(m_file);
     const QByteArray name = QFile::encodeName(lockPath);
     if (kind == QLatin1String("foreign")) {
-        writeBytes(lockPath, "");
+        QVERIFY(writeFile(lockPath, ""));
         if (::chown(name.constData(), 65534, 65534) != 0)
             QSKIP("planting a file owned by another user needs root");
     } else {
@@ -234,19 +247,40 @@ void TestTrust::lockOfAKilledWriterIsFree()
     QVERIFY2(lock.tryLock(0), qPrintable(lock.errorString()));
     lock.unlock();
     QVERIFY(!QFileInfo::exists(BookmarkLock::lockFileName(m_file)));
+    // A lock file that took its place meanwhile is another writer's: it stays.
+    const QByteArray name = QFile::encodeName(BookmarkLock::lockFileName(m_file));
+    QVERIFY(lock.tryLock(0) && writeFile(QFile::decodeName(name + ".new"), "")
+            && ::rename((name + ".new").constData(), name.constData()) == 0);
+    lock.unlock();
+    QVERIFY(QFileInfo::exists(QFile::decodeName(name)));
 }
 
-void TestTrust::recoveryLeavesAPlantedLink()
+void TestTrust::recoveryLeavesWhatIsNotOurs_data()
 {
-    // The bookmark file is missing, and a link to someone's complete file waits in its temporary's place.
-    const QString theirs = m_dir->filePath(QStringLiteral("theirs.html"));
-    writeBytes(theirs, "<DL><p>\n</DL>\n");
-    QVERIFY(QFile::remove(m_file) && QFile::link(theirs, m_file + QStringLiteral(".tmp")));
+    QTest::addColumn<QString>("plant");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a link to someone's file") << "link" << "symbolic link";
+    QTest::newRow("another user's file") << "foreign" << "belongs to another user";
+    QTest::newRow("a file with a second name") << "hard link" << "other names";
+}
+
+void TestTrust::recoveryLeavesWhatIsNotOurs()
+{
+    QFETCH(QString, plant);
+    QFETCH(QString, why);
+    // The bookmark file is missing, and a complete file waits in its temporary's place.
+    const QString theirs = m_dir->filePath(QStringLiteral("theirs.html")), tmp = m_file + QStringLiteral(".tmp");
+    QVERIFY(writeFile(plant == QLatin1String("foreign") ? tmp : theirs, "<DL><p>\n</DL>\n") && QFile::remove(m_file));
+    if (plant == QLatin1String("foreign") && ::chown(QFile::encodeName(tmp).constData(), 65534, 65534) != 0)
+        QSKIP("planting a file owned by another user needs root");
+    if (plant != QLatin1String("foreign"))
+        QVERIFY(plant == QLatin1String("link") ? QFile::link(theirs, tmp) : ::link(QFile::encodeName(theirs).constData(),
+                                                                             QFile::encodeName(tmp).constData()) == 0);
     const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
     QCOMPARE(int(result.outcome), int(BookmarkRecovery::Outcome::Nothing));
-    QVERIFY2(result.error.message().contains(QStringLiteral("symbolic link")), qPrintable(result.error.message()));
-    QVERIFY(!QFileInfo::exists(m_file) && QFileInfo(m_file + QStringLiteral(".tmp")).isSymLink());
-    QCOMPARE(readBytes(theirs), QByteArray("<DL><p>\n</DL>\n"));
+    QVERIFY2(result.error.message().contains(why), qPrintable(result.error.message()));
+    QVERIFY(!QFileInfo::exists(m_file) && QFileInfo(tmp).isSymLink() == (plant == QLatin1String("link")));
+    QCOMPARE(readBytes(tmp), QByteArray("<DL><p>\n</DL>\n"));
 }
 
 void TestTrust::messages_data()
@@ -286,12 +320,12 @@ void TestTrust::tamperedUndoRecord()
 {
     QFETCH(QString, fact);
     const QString victim = m_dir->filePath(QStringLiteral("victim"));
-    writeBytes(victim, "victim");
+    QVERIFY(writeFile(victim, "victim"));
     QVERIFY(QDir().mkpath(m_top + QStringLiteral("/sub")));
     LastAddition record = replaceWith("newer");
     QVERIFY(record.isValid());
     const QString otherInfo = m_trash + QStringLiteral("/info/other.trashinfo");
-    writeBytes(otherInfo, readBytes(record.infoPath));
+    QVERIFY(writeFile(otherInfo, readBytes(record.infoPath)));
     struct stat st {};
     ::stat(QFile::encodeName(victim).constData(), &st);
     if (fact == QLatin1String("dotdot"))
@@ -301,7 +335,7 @@ void TestTrust::tamperedUndoRecord()
     else if (fact == QLatin1String("record") && QFile::copy(record.infoPath, victim + QStringLiteral(".trashinfo")))
         record.infoPath = victim + QStringLiteral(".trashinfo");
     else if (fact == QLatin1String("names"))
-        writeBytes(record.infoPath, readBytes(record.infoPath).replace("my%20bookmarks", "victim"));
+        QVERIFY(writeFile(record.infoPath, readBytes(record.infoPath).replace("my%20bookmarks", "victim")));
     else if (fact == QLatin1String("other"))
         record.infoPath = otherInfo;
     const QStringList trashed = entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info"));
@@ -336,12 +370,12 @@ void TestTrust::trashKeepsVersions()
     settings.sync();
     // What others put in the trash, one of them under a name that was ours.
     QVERIFY(makeFolder(m_trash, 0700) && QDir().mkpath(m_trash + QStringLiteral("/files")) && QDir().mkpath(m_trash + QStringLiteral("/info")));
-    writeBytes(m_trash + QStringLiteral("/files/theirs"), "theirs");
+    QVERIFY(writeFile(m_trash + QStringLiteral("/files/theirs"), "theirs"));
     LastAddition record;
     for (int n = 0; n < 4; ++n)
         QVERIFY((record = replaceWith("version " + QByteArray::number(n))).isValid());
     QVERIFY(QFile::remove(m_trash + QStringLiteral("/files/my bookmarks.html.3")));
-    writeBytes(m_trash + QStringLiteral("/files/my bookmarks.html.3"), "theirs too");
+    QVERIFY(writeFile(m_trash + QStringLiteral("/files/my bookmarks.html.3"), "theirs too"));
     QVERIFY((record = replaceWith("version 4")).isValid());
     QVERIFY((record = replaceWith("version 5")).isValid());
 

@@ -137,6 +137,10 @@ private Q_SLOTS:
             << QStringList{"%1"} << QStringList{"not a complete bookmark file"} << "other.html";
         QTest::newRow("interrupted addition completed") << "b.html" << none << example << another << false << false
                                                         << QStringList() << QStringList{"has been put in place"} << "b.html";
+        QTest::newRow("interrupted copy removed") << "b.html" << example << half << another << false << false
+                                                 << QStringList() << QStringList() << "b.html";
+        QTest::newRow("file gone, copy incomplete: left, asked") << "b.html" << none << half << another << false << true
+            << QStringList{"%1"} << QStringList{"b.html.tmp\" is not a complete", "was not found"} << "other.html";
         QTest::newRow("cancel ends, setting kept") << "b.html" << none << none << another << false << false
                                                    << QStringList{"%1"} << QStringList{"was not found"} << "";
         QTest::newRow("Ctrl+O: another file, in the file's folder") << "b.html" << example << none << another << true << true
@@ -172,6 +176,7 @@ private Q_SLOTS:
         }
 
         shown(messages);
+        QCOMPARE(QFileInfo::exists(path + ".tmp"), file.isEmpty() && tmp.contains("Half a file")); // an incomplete copy is the user's
         QCOMPARE(m_prompts.dialogFolders, dialogs.replaceInStrings("%1", m_dir->path()));
         QCOMPARE(Settings(m_settings->fileName()).bookmarks(), inUse.isEmpty() ? path : m_dir->filePath(inUse));
         if (!inUse.isEmpty()) {

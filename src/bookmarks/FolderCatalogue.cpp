@@ -37,6 +37,10 @@ FileError FolderCatalogue::read(const QString &BookmarkFile, bool noteAddresses)
         fresh.m_folders.append({folder.parent, fresh.m_names.size(), folder.name.size()});
         fresh.m_names += folder.name;
     }
+    // An undeclared file is UTF-8 only when all of it is, what follows the root list
+    // too: else a character cut by the end of the last block read decides for the file.
+    if (!charset.declared() && !scanner.copyRest())
+        return FileError::io(QStringLiteral("read"), BookmarkFile, scanner.errorString());
     fresh.FolderCount = qint32(fresh.m_folders.size());
     fresh.m_fileName = BookmarkFile;
     fresh.m_identity = identity;
