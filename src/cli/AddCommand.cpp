@@ -128,6 +128,8 @@ int AddCommand::run(const QStringList &arguments)
     const AdditionFlow::AddOutcome added = flow.add(addition);
     if (!added.ok())
         return fail(added);
+    if (!added.message.isEmpty())
+        say(m_err, QStringLiteral("warning: ") + added.message);
     if (!added.holders.isEmpty())
         say(m_err, QStringLiteral("warning: the address %1 already in: %2.")
                        .arg(request.dryRun ? QStringLiteral("is") : QStringLiteral("was"), added.holders));

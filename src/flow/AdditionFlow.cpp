@@ -396,7 +396,7 @@ AdditionFlow::AddOutcome AdditionFlow::addInOnePass(const AddRequest &request, c
     switch (inserted.outcome) {
     case BookmarkInserter::Outcome::Added:
         result.line = inserted.codec.decode(BookmarkInserter::bookmarkLine(inserted.codec, result.address, text));
-        recordAddition(inserted.record, search.place());
+        result.message = recordAddition(inserted.record, search.place());
         break;
     case BookmarkInserter::Outcome::Failed:
         // An address the file could never find again is the user's to mend.
@@ -454,9 +454,16 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         return result;
     }
     const TextCodec &codec = m_catalogue.codec();
-    result.line = codec.decode(BookmarkInserter::bookmarkLine(codec, result.address, text));
-    if (request.dryRun)
+    const QByteArray line = BookmarkInserter::bookmarkLine(codec, result.address, text);
+    result.line = codec.decode(line);
+    if (request.dryRun) {
+        // Refused as the addition itself would refuse it.
+        if (const FileError error = BookmarkInserter::lineRefusal(codec, line, m_file); error.failed()) {
+            result.kind = error.kind == FileError::Kind::Refused ? Kind::Refused : Kind::FileProblem;
+            result.message = error.messageForUser();
+        }
         return result;
+    }
     LastAddition record;
     const FileError error =
         BookmarkInserter::insert(m_catalogue, result.folder, result.address, text, request.keepAlive, lock, &record);
@@ -470,13 +477,13 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         result.message = error.messageForUser();
         return result;
     }
-    recordAddition(record, placeOf(result.folder));
+    result.message = recordAddition(record, placeOf(result.folder));
     return result;
 }
 
 // What undoing the addition needs, for every front end; and, for the file the
-// window shows, where it went.
-void AdditionFlow::recordAddition(const LastAddition &record, const FolderPlace &place)
+// window shows, where it went. Says so when the settings could not keep it.
+QString AdditionFlow::recordAddition(const LastAddition &record, const FolderPlace &place)
 {
     if (isRemembered()) {
         m_settings.setLastFolder(place);
@@ -486,6 +493,13 @@ void AdditionFlow::recordAddition(const LastAddition &record, const FolderPlace 
         m_settings.setRecentFolders(recent.first(std::min(recent.size(), RecentKept)));
     }
     m_settings.setLastAddition(record.toMap());
+    // A settings object reports only the first error it ever met; a fresh one
+    // tries what is still unwritten again and tells of this write alone.
+    if (Settings(m_settings.fileName()).sync())
+        return {};
+    return QStringLiteral("The bookmark was added, but it cannot be undone: the settings file \"%1\" could not be "
+                          "written (is the disk full?). The previous version of \"%2\" is in the trash (%3).")
+        .arg(m_settings.fileName(), record.file, record.pathInTrash);
 }
 
 LastAddition AdditionFlow::lastAddition() const

@@ -157,7 +157,7 @@ public:
 private:
     AddOutcome addInOnePass(const AddRequest &request, const QString &text, BookmarkLock &lock, bool &twoPasses);
     AddOutcome addToCatalogue(const AddRequest &request, const QString &text, BookmarkLock *lock);
-    void recordAddition(const LastAddition &record, const FolderPlace &place);
+    QString recordAddition(const LastAddition &record, const FolderPlace &place);
     bool isRemembered() const;
 
     Settings &m_settings;

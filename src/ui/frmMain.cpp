@@ -337,6 +337,8 @@ void frmMain::cmdAdd_Click()
         txtText->setFocus();
         return;
     }
+    if (!added.message.isEmpty())
+        m_prompts.message(added.message, UserPrompts::Icon::Exclamation);
     // Emptied without an undo step of their own, so that Ctrl+Z in the empty
     // field undoes the addition rather than bringing the text back.
     txtText->setText(QString());
