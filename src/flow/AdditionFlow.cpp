@@ -72,10 +72,10 @@ public:
         }
         if (target) {
             m_found = {index, path};
-            const auto rank = index == FolderCatalogue::Root ? 0 : std::count(m_before.cbegin(), m_before.cend(), path);
+            const auto rank = index == FolderCatalogue::Root ? 0 : std::count(m_before.cbegin(), m_before.cend(), qHash(path));
             m_place = {index == FolderCatalogue::Root ? QStringList() : path.split(u'/'), int(rank)};
         } else if (!m_found && index != FolderCatalogue::Root) {
-            m_before.append(path); // shared, not copied
+            m_before.append(qHash(path)); // a path is not kept: the walk reuses its string
         }
         return target;
     }
@@ -144,7 +144,7 @@ private:
     QList<Match> m_near; // the same but for case
     std::optional<Match> m_found;
     AdditionFlow::FolderPlace m_place;
-    QStringList m_before; // the paths of the folders before the one found
+    QList<size_t> m_before; // the hashes of the paths of the folders before the one found
 };
 
 AdditionFlow::AddOutcome failedAddition(AdditionFlow::Kind kind, const QString &message)
