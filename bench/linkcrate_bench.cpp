@@ -5,6 +5,7 @@
 
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/FolderCatalogue.h"
+#include "flow/AdditionFlow.h"
 #include "platform/Settings.h"
 #include "platform/UserPrompts.h"
 #include "ui/FolderFilter.h"
@@ -169,6 +170,20 @@ private:
     std::vector<int> m_icons;
     int m_iconSize = 0;
 };
+
+// One address in every one of `folders` folders, for the already-bookmarked
+// check's worst case: every folder holds it.
+bool writeCopies(const QString &path, int folders)
+{
+    QByteArray bytes = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                       "charset=UTF-8\">\n<DL><p>\n";
+    for (int i = 0; i < folders; ++i)
+        bytes += "    <DT><H3>Copy " + QByteArray::number(i) + "</H3>\n    <DL><p>\n"
+                 "        <DT><A HREF=\"https://same.example/\" ADD_DATE=\"1700000000\">Same</A>\n    </DL><p>\n";
+    bytes += "</DL>\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
 
 double median(std::vector<double> v)
 {
@@ -390,6 +405,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption repsOption(QStringLiteral("reps"), QStringLiteral("Repetitions per timing (5)."), QStringLiteral("N"), QStringLiteral("5"));
     const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Where to write the files (a temporary folder)."), QStringLiteral("DIR"));
     const QCommandLineOption keepOption(QStringLiteral("keep"), QStringLiteral("Keep the generated files (for profiling)."));
+    const QCommandLineOption generateOption(QStringLiteral("generate-only"),
+                                            QStringLiteral("Only write the files, keep them and print their folder."));
     const QCommandLineOption ratioOption(QStringLiteral("catalogue-ratio"),
                                          QStringLiteral("Only print catalogue / floor_read for FILE (used by the benchmark "
                                                         "itself, one process per run)."),
@@ -398,8 +415,8 @@ int main(int argc, char *argv[])
                                            QStringLiteral("Only start the window on FILE and print how long it took "
                                                           "(used by the benchmark itself, one process per run)."),
                                            QStringLiteral("FILE"));
-    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption, ratioOption,
-                       startUpOption});
+    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption, generateOption,
+                       ratioOption, startUpOption});
     parser.process(app);
     if (parser.isSet(startUpOption)) {
         // As the window starts: the file read, the tree filled and shown once.
@@ -441,8 +458,9 @@ int main(int argc, char *argv[])
                                               : QDir::tempPath() + QStringLiteral("/linkcrate-bench-XXXXXX"));
     if (!tmp.isValid())
         fail(QStringLiteral("cannot make a temporary folder"));
-    tmp.setAutoRemove(!parser.isSet(keepOption));
-    if (parser.isSet(keepOption))
+    const bool generateOnly = parser.isSet(generateOption);
+    tmp.setAutoRemove(!parser.isSet(keepOption) && !generateOnly);
+    if (parser.isSet(keepOption) && !generateOnly)
         std::printf("files kept in %s\n", qPrintable(tmp.path()));
     // The trash and the settings stay inside the temporary folder.
     qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath(QStringLiteral("data"))));
@@ -462,9 +480,15 @@ int main(int argc, char *argv[])
     Shape manyFolders = big;
     manyFolders.folders = 300000;
     const QString manyFile = tmp.filePath(QStringLiteral("many-folders.html"));
+    const int copies = 100000;
+    const QString copiesFile = tmp.filePath(QStringLiteral("copies.html"));
     if (!Generator(big).write(bigFile) || !Generator(small).write(smallFile) || !Generator(tenth).write(tenthFile)
-        || !Generator(manyFolders).write(manyFile))
+        || !Generator(manyFolders).write(manyFile) || !writeCopies(copiesFile, copies))
         fail(QStringLiteral("cannot write the generated files"));
+    if (generateOnly) {
+        std::printf("%s\n", qPrintable(tmp.path()));
+        return 0;
+    }
 
     // Memory first, before any window exists.
     const auto peakOf = [&](const std::function<void()> &step) {
@@ -522,6 +546,32 @@ int main(int argc, char *argv[])
     readCatalogue(bigFile);
     const double firstCheckMs = timeMs(1, [&] { catalogue.foldersHolding(QStringLiteral("https://bench.example/")); });
     const double startUpMs = catalogueMs + fillMs;
+    // The address in every one of 100,000 folders: the window's check (on the
+    // folders read) and linkcrate-add --no-duplicate's (one pass while copying).
+    FolderCatalogue copiesCatalogue;
+    if (const FileError e = copiesCatalogue.read(copiesFile); e.failed())
+        fail(e.message());
+    qsizetype copiesFound = 0;
+    const double copiesCheckMs = timeMs(reps, [&] {
+        copiesCatalogue = FolderCatalogue();
+        if (const FileError e = copiesCatalogue.read(copiesFile); e.failed())
+            fail(e.message());
+        copiesFound = copiesCatalogue.foldersHolding(QStringLiteral("https://same.example/")).size();
+    });
+    if (copiesFound != copies)
+        fail(QStringLiteral("the check found %1 of %2 copies").arg(copiesFound).arg(copies));
+    Settings copiesSettings(tmp.filePath(QStringLiteral("copies.conf")));
+    const double copiesOnePassMs = timeMs(reps, [&] {
+        AdditionFlow flow(copiesSettings);
+        if (!flow.open({copiesFile, false}).ok())
+            fail(QStringLiteral("cannot open ") + copiesFile);
+        AdditionFlow::AddRequest request;
+        request.text = QStringLiteral("Same");
+        request.address = QStringLiteral("https://same.example/");
+        request.addAgain = false;
+        if (flow.add(request).kind != AdditionFlow::Kind::AlreadyThere)
+            fail(QStringLiteral("the address was not found in ") + copiesFile);
+    });
 
     // The folder filter on the large tree: its first opening makes the search
     // index; then every keystroke of a few searches a person might type, each
@@ -609,6 +659,10 @@ int main(int argc, char *argv[])
     std::printf("| start-up (catalogue + fill), were addresses noted in its read | +%.0f%% | <= +15%%: so they are not |\n",
                 100.0 * (addressesMs - catalogueMs) / startUpMs);
     std::printf("| first already-bookmarked check (notes the addresses) | %.1f ms | start-up +0%% |\n", firstCheckMs);
+    std::printf("| already bookmarked in all of %d folders: read + check, window | %.1f ms | linear in the copies |\n",
+                copies, copiesCheckMs);
+    std::printf("| already bookmarked in all of %d folders: one pass, --no-duplicate | %.1f ms | linear in the copies |\n",
+                copies, copiesOnePassMs);
     std::printf("| filter, first opening (index of %d paths) | %.1f ms | |\n", big.folders, filterOpenMs);
     std::printf("| filter keystroke, %d folders: median / worst of %zu | %.1f / %.1f ms | < 50 ms |\n", big.folders,
                 keystrokes.size(), median(keystrokes), keystrokeWorstMs);

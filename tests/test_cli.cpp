@@ -64,6 +64,11 @@ void TestCli::runs_data()
                       "            </DL><p>\n            <DT><A HREF=\"https://de.example/\"");
     QTest::newRow("--create, dry run") << QStringList{"--file", "F", "--folder", "New", "--create", "--dry-run", "--text", "n", "n.example"}
         << 0 << "Would make the folder \"New\".\nWould add to \"New\" of \"F\":" << QByteArray();
+    QTest::newRow("dry run refused as the addition is") << QStringList{"--file", "F", "--dry-run", "--text", "t", QString(70000, u'a')}
+        << 1 << "Linkcrate adds addresses of up to" << QByteArray();
+    // "NOCONF": the settings can be neither read nor written.
+    QTest::newRow("undo record unsaved: added, with a warning") << QStringList{"NOCONF", "--file", "F", "--text", "t", "https://w.example/"}
+        << 0 << "warning: The bookmark was added, but it cannot be undone" << QByteArray("\"https://w.example/\">t<");
     QTest::newRow("one pass: nested path") << QStringList{"--file", "F", "--folder", "Other Bookmarks/Straße", "--text", "s", "s.example"}
         << 0 << "" << QByteArray("Straße</H3>\n        <DL><p>\n<DT><A HREF=\"http://s.example\">s</A>\n");
     QTest::newRow("undeclared, not UTF-8 after the folder: ASCII address, tab kept")
@@ -152,6 +157,11 @@ void TestCli::runs()
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+    }
+    if (arguments.removeAll(QStringLiteral("NOCONF")) > 0) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file + QStringLiteral("/config"));
         process.setProcessEnvironment(environment);
     }
     process.start(QString::fromUtf8(window ? LINKCRATE : LINKCRATE_ADD), arguments);

@@ -60,22 +60,6 @@ QString safeText(const QString &text)
     return out;
 }
 
-// Why the line cannot go into a file of this charset, if it cannot.
-FileError refusal(const TextCodec &codec, const QByteArray &line, const QString &path)
-{
-    if (codec.kind() == TextCodec::Kind::Shifting)
-        return FileError::shiftingCharset(path, QString::fromLatin1(codec.name()));
-    // The already-bookmarked check looks for an address only so far into its tag,
-    // which keeps its time and memory bounded whatever a file holds: an address
-    // it would never find again is refused. The tag starts after "<DT>"; its
-    // closing quote is the first one before a '>', as the address has neither.
-    const qsizetype limit = BookmarkScanner::MaxAddressBytes - qsizetype(sizeof("<A HREF=\"\""));
-    const qsizetype bytes = line.indexOf("\">") - qsizetype(sizeof("<DT><A HREF=\"") - 1);
-    if (bytes > limit)
-        return FileError::addressTooLong(path, bytes, limit);
-    return {};
-}
-
 // A folder's name as its heading holds it: read back, references are decoded.
 QString safeName(const QString &name)
 {
@@ -130,6 +114,21 @@ QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString 
     const QString address = codec.kind() == TextCodec::Kind::Utf8 ? url : UrlTranslation::asciiForm(url);
     return QByteArrayLiteral("<DT><A HREF=\"") + codec.encode(safeAddress(address)) + QByteArrayLiteral("\">")
         + codec.encode(safeText(text)) + QByteArrayLiteral("</A>");
+}
+
+FileError BookmarkInserter::lineRefusal(const TextCodec &codec, const QByteArray &line, const QString &path)
+{
+    if (codec.kind() == TextCodec::Kind::Shifting)
+        return FileError::shiftingCharset(path, QString::fromLatin1(codec.name()));
+    // The already-bookmarked check looks for an address only so far into its tag,
+    // which keeps its time and memory bounded whatever a file holds: an address
+    // it would never find again is refused. The tag starts after "<DT>"; its
+    // closing quote is the first one before a '>', as the address has neither.
+    const qsizetype limit = BookmarkScanner::MaxAddressBytes - qsizetype(sizeof("<A HREF=\"\""));
+    const qsizetype bytes = line.indexOf("\">") - qsizetype(sizeof("<DT><A HREF=\"") - 1);
+    if (bytes > limit)
+        return FileError::addressTooLong(path, bytes, limit);
+    return {};
 }
 
 QString BookmarkInserter::folderNameRefusal(const QString &name)
@@ -210,7 +209,7 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
         return FileError::unusable(BookmarkFile, QStringLiteral("would nest folders more than %1 deep")
                                                      .arg(FolderWalker::MaxDepth));
     const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
-    if (const FileError error = refusal(catalogue.codec(), line, BookmarkFile); error.failed())
+    if (const FileError error = lineRefusal(catalogue.codec(), line, BookmarkFile); error.failed())
         return error;
     Hold hold;
     if (const FileError error = hold.take(BookmarkFile, heldLock); error.failed())
@@ -277,7 +276,7 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
         return failed(walk.error());
     result.codec = walk.codec();
     const QByteArray line = bookmarkLine(walk.codec(), url, text);
-    if (FileError error = refusal(walk.codec(), line, hold.target); error.failed())
+    if (FileError error = lineRefusal(walk.codec(), line, hold.target); error.failed())
         return failed(std::move(error));
     walk.watchAddress(url, [&search, &result](qint32 folder, const QString &path) {
         if (++result.holders <= FolderSearch::HoldersNamed)

@@ -24,6 +24,10 @@ public:
     static QByteArray bookmarkLine(const TextCodec &codec, const QString &url, const QString &text);
     // The file a rewrite works on: a symbolic link's target, else the file itself.
     static QString rewriteTarget(const QString &BookmarkFile);
+    // Why `line` (as bookmarkLine() made it) cannot go into a file of this
+    // charset, or nothing when it can: a charset whose ASCII bytes may stand for
+    // other text, or an address too long for the already-bookmarked check to find.
+    [[nodiscard]] static FileError lineRefusal(const TextCodec &codec, const QByteArray &line, const QString &path);
 
     // Why `name` cannot be a new folder's name, or nothing when it can: it must not
     // be blank, nor hold "\" or "/", where a folder path splits.

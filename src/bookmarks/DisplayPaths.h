@@ -5,7 +5,9 @@
 
 // The display paths of folders met in the order their lists open: a folder's path
 // is its parent's, the separator and its own decoded name. Only the folders
-// around the current one are kept, so no path is built from its ancestors again.
+// around the current one are kept, as the lengths of their paths within the
+// current one's, so no path is built from its ancestors again, and a walk through
+// many folders reuses one string rather than making one per folder.
 class DisplayPaths
 {
 public:
@@ -17,9 +19,12 @@ public:
     {
         while (!m_open.isEmpty() && m_open.constLast().index != parent)
             m_open.removeLast();
-        QString path = m_open.isEmpty() ? name : m_open.constLast().path + m_separator + name;
-        m_open.append({index, std::move(path)});
-        return m_open.constLast().path;
+        m_path.truncate(m_open.isEmpty() ? 0 : m_open.constLast().length);
+        if (!m_open.isEmpty())
+            m_path += m_separator;
+        m_path += name;
+        m_open.append({index, m_path.size()});
+        return m_path;
     }
 
     // The path of a folder entered and not yet left: the current one or one of
@@ -28,7 +33,7 @@ public:
     {
         for (const Open &open : m_open) {
             if (open.index == index)
-                return open.path;
+                return m_path.first(open.length);
         }
         return {};
     }
@@ -37,9 +42,10 @@ private:
     struct Open
     {
         qint32 index;
-        QString path;
+        qsizetype length; // of its path, which begins the current one
     };
 
     QChar m_separator;
+    QString m_path; // the path of the folder entered last
     QList<Open> m_open; // the folder just entered and its ancestors, outermost first
 };

@@ -133,6 +133,8 @@ int AddCommand::run(const QStringList &arguments)
     const AdditionFlow::AddOutcome added = flow.add(addition);
     if (!added.ok())
         return fail(added);
+    if (!added.warning.isEmpty())
+        say(m_err, QStringLiteral("warning: ") + added.warning);
     if (!added.holders.isEmpty())
         say(m_err, QStringLiteral("warning: the address %1 already in: %2.")
                        .arg(request.dryRun ? QStringLiteral("is") : QStringLiteral("was"), added.holders));

@@ -79,10 +79,10 @@ public:
         }
         if (target) {
             m_found = {index, path};
-            const auto rank = index == FolderCatalogue::Root ? 0 : std::count(m_before.cbegin(), m_before.cend(), path);
+            const auto rank = index == FolderCatalogue::Root ? 0 : std::count(m_before.cbegin(), m_before.cend(), qHash(path));
             m_place = {index == FolderCatalogue::Root ? QStringList() : path.split(u'/'), int(rank)};
         } else if (!m_found && index != FolderCatalogue::Root) {
-            m_before.append(path); // shared, not copied
+            m_before.append(qHash(path)); // a path is not kept: the walk reuses its string
         }
         return target;
     }
@@ -151,7 +151,7 @@ private:
     QList<Match> m_near; // the same but for case
     std::optional<Match> m_found;
     AdditionFlow::FolderPlace m_place;
-    QStringList m_before; // the paths of the folders before the one found
+    QList<size_t> m_before; // the hashes of the paths of the folders before the one found
 };
 
 AdditionFlow::AddOutcome failedAddition(AdditionFlow::Kind kind, const QString &message)
@@ -422,7 +422,7 @@ AdditionFlow::AddOutcome AdditionFlow::addInOnePass(const AddRequest &request, c
     switch (inserted.outcome) {
     case BookmarkInserter::Outcome::Added:
         result.line = inserted.codec.decode(BookmarkInserter::bookmarkLine(inserted.codec, result.address, text));
-        result.message = recordAddition(inserted.record, search.place(), text);
+        result.message = recordAddition(inserted.record, search.place(), text, result.warning);
         break;
     case BookmarkInserter::Outcome::Failed:
         // An address the file could never find again is the user's to mend.
@@ -498,9 +498,16 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         return result;
     }
     const TextCodec &codec = m_catalogue.codec();
-    result.line = codec.decode(BookmarkInserter::bookmarkLine(codec, result.address, text));
-    if (request.dryRun)
+    const QByteArray line = BookmarkInserter::bookmarkLine(codec, result.address, text);
+    result.line = codec.decode(line);
+    if (request.dryRun) {
+        // Refused as the addition itself would refuse it.
+        if (const FileError error = BookmarkInserter::lineRefusal(codec, line, m_file); error.failed()) {
+            result.kind = error.kind == FileError::Kind::Refused ? Kind::Refused : Kind::FileProblem;
+            result.message = error.messageForUser();
+        }
         return result;
+    }
     LastAddition record;
     const FileError error = BookmarkInserter::insert(m_catalogue, result.folder, result.address, text,
                                                      request.keepAlive, lock, &record, newNames);
@@ -516,7 +523,7 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
     }
     // The new folders are numbered right after their parent, each inside the one before.
     result.folder += qint32(newNames.size());
-    result.message = recordAddition(record, placeOf(result.folder), text);
+    result.message = recordAddition(record, placeOf(result.folder), text, result.warning);
     return result;
 }
 
@@ -551,8 +558,10 @@ QStringList AdditionFlow::missingTail(FolderChoice &choice) const
 }
 
 // What undoing the addition needs, for every front end; and, for the file the
-// window shows, where it went. Says what was done.
-QString AdditionFlow::recordAddition(LastAddition record, const FolderPlace &place, const QString &title)
+// window shows, where it went. Says what was done, and in `warning` when the
+// settings could not keep it.
+QString AdditionFlow::recordAddition(LastAddition record, const FolderPlace &place, const QString &title,
+                                     QString &warning)
 {
     record.title = title;
     record.folder = place.path.join(u'/');
@@ -564,6 +573,12 @@ QString AdditionFlow::recordAddition(LastAddition record, const FolderPlace &pla
         m_settings.setRecentFolders(recent.first(std::min(recent.size(), RecentKept)));
     }
     m_settings.setLastAddition(record.toMap());
+    // A settings object reports only the first error it ever met; a fresh one
+    // tries what is still unwritten again and tells of this write alone.
+    if (!Settings(m_settings.fileName()).sync())
+        warning = QStringLiteral("The bookmark was added, but it cannot be undone: the settings file \"%1\" could not be "
+                                 "written (is the disk full?). The previous version of \"%2\" is in the trash (%3).")
+                      .arg(m_settings.fileName(), record.file, record.pathInTrash);
     return QStringLiteral("Added to %1.").arg(shownFolder(record.folder));
 }
 

@@ -152,6 +152,7 @@ public:
         QStringList made;  // the paths of the folders made (a dry run: to be made), outermost first
         QString holders;   // the folders that held the address already, as `where` names them
         QString line;      // the bookmark line as written, decoded
+        QString warning;   // beside a done addition, what did not go as it should (its undo record unsaved)
         qint32 folder = FolderCatalogue::Root;
     };
     // With folders read (open with readFolders, or readFolders()) the addition
@@ -180,7 +181,7 @@ private:
     // (the root list when none does) goes into `choice`; the names below it are
     // returned. A path that exists whole is left as it is.
     QStringList missingTail(AdditionFlow::FolderChoice &choice) const;
-    QString recordAddition(LastAddition record, const FolderPlace &place, const QString &title);
+    QString recordAddition(LastAddition record, const FolderPlace &place, const QString &title, QString &warning);
     bool isRemembered() const;
 
     Settings &m_settings;

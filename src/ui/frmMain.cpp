@@ -272,6 +272,8 @@ void frmMain::cmdAdd_Click()
         FillTree();
         selectFolder(added.folder);
     }
+    if (!added.warning.isEmpty())
+        m_prompts.message(added.warning, UserPrompts::Icon::Exclamation);
     // Emptied without an undo step of their own, so that Ctrl+Z in the empty
     // field undoes the addition rather than bringing the text back.
     txtText->setText(QString());
