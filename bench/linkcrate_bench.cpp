@@ -394,8 +394,30 @@ int main(int argc, char *argv[])
                                          QStringLiteral("Only print catalogue / floor_read for FILE (used by the benchmark "
                                                         "itself, one process per run)."),
                                          QStringLiteral("FILE"));
-    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption, ratioOption});
+    const QCommandLineOption startUpOption(QStringLiteral("start-up"),
+                                           QStringLiteral("Only start the window on FILE and print how long it took "
+                                                          "(used by the benchmark itself, one process per run)."),
+                                           QStringLiteral("FILE"));
+    parser.addOptions({mbOption, bookmarksOption, foldersOption, repsOption, dirOption, keepOption, ratioOption,
+                       startUpOption});
     parser.process(app);
+    if (parser.isSet(startUpOption)) {
+        // As the window starts: the file read, the tree filled and shown once.
+        QTemporaryDir home;
+        Settings settings(home.filePath(QStringLiteral("bench.conf")));
+        NoPrompts prompts;
+        QElapsedTimer t;
+        t.start();
+        frmMain window(settings, prompts);
+        window.loadImages();
+        if (const FileError e = window.catalogue.read(parser.value(startUpOption)); e.failed())
+            fail(e.message());
+        window.FillTree();
+        window.show();
+        QCoreApplication::processEvents();
+        std::printf("%f\n", double(t.nsecsElapsed()) / 1e6);
+        return 0;
+    }
     if (parser.isSet(ratioOption)) {
         const QString file = parser.value(ratioOption);
         FolderCatalogue catalogue;
@@ -436,7 +458,12 @@ int main(int argc, char *argv[])
     tenth.bookmarks = std::max(1, big.bookmarks / 10);
     tenth.bytes = big.bytes / 10;
     const QString tenthFile = tmp.filePath(QStringLiteral("tenth.html"));
-    if (!Generator(big).write(bigFile) || !Generator(small).write(smallFile) || !Generator(tenth).write(tenthFile))
+    // Many folders, for the window's tree at scale.
+    Shape manyFolders = big;
+    manyFolders.folders = 300000;
+    const QString manyFile = tmp.filePath(QStringLiteral("many-folders.html"));
+    if (!Generator(big).write(bigFile) || !Generator(small).write(smallFile) || !Generator(tenth).write(tenthFile)
+        || !Generator(manyFolders).write(manyFile))
         fail(QStringLiteral("cannot write the generated files"));
 
     // Memory first, before any window exists.
@@ -547,6 +574,23 @@ int main(int argc, char *argv[])
         catalogueRatios.push_back(process.readAllStandardOutput().trimmed().toDouble());
     }
     const Spread catalogueSpread = spreadOf(catalogueRatios);
+    // The window's start-up, each in a process of its own: its time, and its
+    // peak memory.
+    const auto startUp = [&](const QString &file) {
+        const QStringList command{QCoreApplication::applicationFilePath(), QStringLiteral("--start-up"), file};
+        std::vector<double> ms;
+        for (int i = 0; i < runs; ++i) {
+            QProcess process;
+            process.start(command.first(), command.mid(1));
+            if (!process.waitForFinished(600000) || process.exitCode() != 0)
+                fail(QStringLiteral("the start-up process failed"));
+            ms.push_back(process.readAllStandardOutput().trimmed().toDouble());
+        }
+        return std::pair{spreadOf(ms), peakOfProcess(command)};
+    };
+    const auto [startUpSmall, startUpSmallMiB] = startUp(smallFile);
+    const auto [startUpBig, startUpBigMiB] = startUp(bigFile);
+    const auto [startUpMany, startUpManyMiB] = startUp(manyFile);
 
     const double mb = double(QFileInfo(bigFile).size()) / 1e6;
     std::printf("Linkcrate benchmark: %.1f MB, %.0f lines, %d folders, %d bookmarks, median of %d\n\n", mb, lines,
@@ -584,5 +628,15 @@ int main(int argc, char *argv[])
                 addSmallMiB, addBigMiB, addBigMiB - addSmallMiB);
     std::printf("| peak memory, linkcrate-add --list: 1 KB -> %.0f MB | %.1f MiB -> %.1f MiB | | | %+.1f MiB | in proportion to folders |\n",
                 mb, listSmallMiB, listBigMiB, listBigMiB - listSmallMiB);
+    std::printf("\nThe window's start-up (file read, tree filled and shown), %d processes each: time median (min-max), "
+                "peak memory\n\n",
+                runs);
+    std::printf("| file | time | peak memory | target |\n|---|---|---|---|\n");
+    std::printf("| %d folders | %.1f ms (%.1f-%.1f) | %.1f MiB | |\n", small.folders, startUpSmall.median, startUpSmall.min,
+                startUpSmall.max, startUpSmallMiB);
+    std::printf("| %d folders | %.1f ms (%.1f-%.1f) | %.1f MiB | |\n", big.folders, startUpBig.median, startUpBig.min,
+                startUpBig.max, startUpBigMiB);
+    std::printf("| %d folders | %.1f ms (%.1f-%.1f) | %.1f MiB | < 100 MB |\n", manyFolders.folders, startUpMany.median,
+                startUpMany.min, startUpMany.max, startUpManyMiB);
     return 0;
 }

@@ -26,6 +26,13 @@ void TestCli::runs_data()
     QTest::addColumn<QByteArray>("added"); // in a file afterwards; none: every file unchanged
 
     QTest::newRow("usage") << QStringList{"--file", "F", "https://e.x/"} << 64 << "--text" << QByteArray();
+    // "WINDOW": the window's program, with no display to reach.
+    QTest::newRow("window: --help") << QStringList{"WINDOW", "--help"} << 0 << " [ADDRESS [TITLE]]\n" << QByteArray();
+    QTest::newRow("window: --version") << QStringList{"WINDOW", "--version"} << 0 << "linkcrate 0." << QByteArray();
+    QTest::newRow("window: unknown option") << QStringList{"WINDOW", "--bogus"} << 64
+                                            << "Unknown option 'bogus'.\nUsage: " << QByteArray();
+    QTest::newRow("window: three arguments") << QStringList{"WINDOW", "a", "b", "c"} << 64
+                                             << "too many arguments: at most an address and a link text.\nUsage: " << QByteArray();
     QTest::newRow("control character alone") << QStringList{"--file", "F", "--text", "\n", "u"} << 1
                                              << "Name can't be empty !" << QByteArray();
     QTest::newRow("ambiguous folder") << QStringList{"--file", "TWINS", "--folder", "S", "--text", "t", "u"} << 2
@@ -45,8 +52,11 @@ void TestCli::runs_data()
         << QByteArray();
     QTest::newRow("one pass: nested path") << QStringList{"--file", "F", "--folder", "Other Bookmarks/Straße", "--text", "s", "s.example"}
         << 0 << "" << QByteArray("Straße</H3>\n        <DL><p>\n<DT><A HREF=\"http://s.example\">s</A>\n");
-    QTest::newRow("undeclared, not UTF-8 after the folder") << QStringList{"--file", "LATIN", "--folder", "A", "--text", "é", "u"}
-        << 0 << "" << QByteArray("<DL><p>\n<DT><A HREF=\"http://u\">\xE9</A>\n</DL>\n");
+    QTest::newRow("undeclared, not UTF-8 after the folder: ASCII address, tab kept")
+        << QStringList{"--file", "LATIN", "--folder", "A", "--text", "é\tx", "https://münchen.example/ä"} << 0 << ""
+        << QByteArray("<DL><p>\n<DT><A HREF=\"https://xn--mnchen-3ya.example/%C3%A4\">\xE9\tx</A>\n</DL>\n");
+    QTest::newRow("--list decodes every named reference") << QStringList{"--file", "TWINS", "--list"} << 0
+                                                         << "a/b café…€ ∉¬it; &x\n" << QByteArray();
     QTest::newRow("file from the setting") << QStringList{"--text", "Root", "https://r.example/"} << 0 << ""
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://r.example/\">Root</A>\n    <DT><A HREF=\"https://www.mozilla.org/\"");
     QTest::newRow("already there: added, with a warning") << QStringList{"--file", "F", "--text", "t", "https://NEWS.example"}
@@ -74,7 +84,7 @@ void TestCli::runs()
     const QString latin = dir.filePath(QStringLiteral("latin.html"));
     writeBytes(file, readBytes(fixture(QStringLiteral("firefox-lf.html"))));
     writeBytes(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
-                      "<DT><H3>a/b</H3>\n<DL><p>\n</DL>\n</DL>\n");
+                      "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx</H3>\n<DL><p>\n</DL>\n</DL>\n");
     // Not UTF-8, as a block read well after the folder shows.
     writeBytes(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT>Caf\xE9\n</DL>\n");
     const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Linkcrate/Linkcrate.conf");
@@ -112,14 +122,22 @@ void TestCli::runs()
     }
 
     QProcess process;
-    process.start(QStringLiteral(LINKCRATE_ADD), arguments);
+    const bool window = arguments.value(0) == QLatin1String("WINDOW");
+    if (window) {
+        arguments.removeFirst();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+    }
+    process.start(QString::fromUtf8(window ? LINKCRATE : LINKCRATE_ADD), arguments);
     QVERIFY(process.waitForFinished(20000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), code);
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     const QString err = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2((out + err).contains(substitute(words)), qPrintable(out + err));
-    QVERIFY2(err.startsWith(QStringLiteral("linkcrate-add: ")) || (code == 0 && err.isEmpty()), qPrintable(err));
+    QVERIFY2(err.startsWith(window ? "linkcrate: " : "linkcrate-add: ") || (code == 0 && err.isEmpty()), qPrintable(err));
     const QByteArray after = readBytes(file) + readBytes(twins) + readBytes(latin);
     if (added.isEmpty())
         QCOMPARE(after, before);

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 const QByteArray Complete = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n</DL>\n";
@@ -135,21 +138,29 @@ void TestRobustness::killedAtAnyInstant()
 
     int unchanged = 0;
     int added = 0;
+    QByteArray before; // what an undo would bring back; empty when there is nothing to undo
     for (int n = 0; n < 60; ++n) {
-        run(addition(n), int(started * 1000 + QRandomGenerator::global()->bounded((whole - started) * 1000 + 1)));
+        // Every third kill lands in an undo.
+        const bool undo = n % 3 == 2 && !before.isEmpty();
+        run(undo ? QStringList{QStringLiteral("--file"), m_file, QStringLiteral("--undo")} : addition(n),
+            int(started * 1000 + QRandomGenerator::global()->bounded((whole - started) * 1000 + 1)));
         const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(m_file);
         QVERIFY2(!recovery.error.failed(), qPrintable(recovery.error.message()));
         QVERIFY2(QFileInfo::exists(m_file), "the bookmark file went missing");
         const QByteArray now = readBytes(m_file);
-        const QByteArray next = withRootLine(expected, "<DT><A HREF=\"https://k.example/\">k" + QByteArray::number(n) + "</A>");
+        const QByteArray next = undo ? before
+                                     : withRootLine(expected, "<DT><A HREF=\"https://k.example/\">k" + QByteArray::number(n) + "</A>");
         if (now == expected) {
             ++unchanged;
         } else {
             QVERIFY2(now == next, qPrintable(QStringLiteral("kill %1 left a file of %2 bytes").arg(n).arg(now.size())));
             ++added;
+            before = undo ? QByteArray() : expected;
             expected = next;
         }
         QVERIFY(!QFileInfo::exists(m_file + QStringLiteral(".tmp")));
+        for (const QString &record : entries(trashDir() + QStringLiteral("/info")))
+            QVERIFY2(QFileInfo::exists(trashDir() + QStringLiteral("/files/") + record.chopped(10)), qPrintable(record));
     }
     qInfo("60 kills: %d left the old version, %d the new one", unchanged, added);
 }
@@ -171,15 +182,27 @@ void TestRobustness::parallelWriters()
     const auto running = [&] {
         return std::any_of(writers.cbegin(), writers.cend(), [](const auto &p) { return p->state() != QProcess::NotRunning; });
     };
+    // And readers without the lock all along, as a browser or a sync tool opens
+    // the file: each finds a whole version.
+    const QByteArray end = original.right(16);
+    std::atomic<int> reads = 0, broken = 0;
+    std::jthread reader([&](const std::stop_token &stop) {
+        for (; !stop.stop_requested(); ++reads) {
+            QFile file(m_file);
+            broken += file.open(QIODevice::ReadOnly) && file.readAll().endsWith(end) ? 0 : 1;
+        }
+    });
     int n = 20;
     for (int attempt = 0; (n < 30 || running()) && attempt < 500; ++attempt) {
         FolderCatalogue catalogue;
         QVERIFY(!catalogue.read(m_file).failed());
+        LastAddition record;
         const FileError error = BookmarkInserter::insert(catalogue, 4, QStringLiteral("https://p.example/%1").arg(n),
-                                                         QStringLiteral("parallel %1").arg(n));
+                                                         QStringLiteral("parallel %1").arg(n), {}, nullptr, &record);
         const bool busy = error.message().contains(QStringLiteral("under way"));
         QVERIFY2(!error.failed() || error.kind == FileError::Kind::Changed || busy, qPrintable(error.message()));
-        n += error.failed() ? 0 : 1;
+        // Now and then undone at once, unless another writer came first; added again next time.
+        n += error.failed() || (attempt % 4 == 0 && !record.undo().failed()) ? 0 : 1;
         QThread::msleep(10); // room for the others between two additions
         QCoreApplication::processEvents();
     }
@@ -187,6 +210,10 @@ void TestRobustness::parallelWriters()
         QVERIFY(process->state() == QProcess::NotRunning || process->waitForFinished(120000));
         QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
     }
+    reader.request_stop();
+    reader.join();
+    QVERIFY(reads > 0);
+    QCOMPARE(int(broken), 0);
     QByteArray result = readBytes(m_file);
     for (int i = 0; i < n; ++i) {
         const QByteArray line = "<DT><A HREF=\"https://p.example/" + QByteArray::number(i) + "\">parallel "

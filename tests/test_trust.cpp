@@ -3,6 +3,8 @@
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/BookmarkRecovery.h"
 #include "bookmarks/FileError.h"
+#include "bookmarks/FileReplacement.h"
+#include "bookmarks/LastAddition.h"
 #include "platform/mdlFileRoutines.h"
 
 #include <QCoreApplication>
@@ -31,7 +33,11 @@ class TestTrust : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup() { setTopFolderForTests({}); }
+    void cleanup()
+    {
+        setTopFolderForTests({});
+        setNoLinksForTests(false);
+    }
     void mountTrash_data();
     void mountTrash();
     void trashNamesAndPutBackNeverReplace();
@@ -41,8 +47,25 @@ private Q_SLOTS:
     void recoveryLeavesAPlantedLink();
     void messages_data();
     void messages();
+    void tamperedUndoRecord_data();
+    void tamperedUndoRecord();
+    void trashKeepsVersions_data();
+    void trashKeepsVersions();
+    void withoutHardLinks();
 
 private:
+    // Replaces the file's content as an addition does; what undoing it needs.
+    LastAddition replaceWith(const QByteArray &bytes)
+    {
+        FileIdentity before, written;
+        QString reason;
+        FileReplacement replacement(m_file);
+        if (!FileIdentity::read(m_file, before, reason) || replacement.begin(before).failed()
+            || replacement.device()->write(bytes) != bytes.size() || replacement.commit(before, written).failed())
+            return {};
+        return {m_file, written, replacement.trashed().pathInTrash, replacement.trashed().infoPath, before};
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_top, m_file, m_trash;
 };
@@ -245,6 +268,105 @@ void TestTrust::messages()
     QFETCH(QString, message);
     QFETCH(QString, expected);
     QCOMPARE(message, expected);
+}
+
+void TestTrust::tamperedUndoRecord_data()
+{
+    // Each row changes one fact of a true record, as a hand-edited settings file can.
+    QTest::addColumn<QString>("fact");
+    QTest::newRow("none: the undo goes ahead") << "";
+    QTest::newRow("the file's path through ..") << "dotdot";
+    QTest::newRow("the entry outside the trash, its identity copied") << "entry";
+    QTest::newRow("the record outside the trash") << "record";
+    QTest::newRow("a record that names another file") << "names";
+    QTest::newRow("a record of another entry") << "other";
+}
+
+void TestTrust::tamperedUndoRecord()
+{
+    QFETCH(QString, fact);
+    const QString victim = m_dir->filePath(QStringLiteral("victim"));
+    writeBytes(victim, "victim");
+    QVERIFY(QDir().mkpath(m_top + QStringLiteral("/sub")));
+    LastAddition record = replaceWith("newer");
+    QVERIFY(record.isValid());
+    const QString otherInfo = m_trash + QStringLiteral("/info/other.trashinfo");
+    writeBytes(otherInfo, readBytes(record.infoPath));
+    struct stat st {};
+    ::stat(QFile::encodeName(victim).constData(), &st);
+    if (fact == QLatin1String("dotdot"))
+        record.file = m_top + QStringLiteral("/sub/../my bookmarks.html");
+    else if (fact == QLatin1String("entry"))
+        record.pathInTrash = victim, record.previous = FileIdentity::of(st);
+    else if (fact == QLatin1String("record") && QFile::copy(record.infoPath, victim + QStringLiteral(".trashinfo")))
+        record.infoPath = victim + QStringLiteral(".trashinfo");
+    else if (fact == QLatin1String("names"))
+        writeBytes(record.infoPath, readBytes(record.infoPath).replace("my%20bookmarks", "victim"));
+    else if (fact == QLatin1String("other"))
+        record.infoPath = otherInfo;
+    const QStringList trashed = entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info"));
+
+    const FileError error = LastAddition::fromMap(record.toMap()).undo();
+    QCOMPARE(readBytes(victim), QByteArray("victim"));
+    QVERIFY(fact.isEmpty() || QFileInfo::exists(record.infoPath));
+    QVERIFY2(error.kind == (fact.isEmpty() ? FileError::Kind::None : FileError::Kind::Unusable), qPrintable(error.message()));
+    QCOMPARE(readBytes(m_file), QByteArray(fact.isEmpty() ? "precious" : "newer"));
+    if (!fact.isEmpty())
+        QCOMPARE(entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info")), trashed);
+}
+
+void TestTrust::trashKeepsVersions_data()
+{
+    QTest::addColumn<int>("keep");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("the default") << -1 << 5;
+    QTest::newRow("two") << 2 << 2;
+    QTest::newRow("0 keeps all") << 0 << 5;
+}
+
+void TestTrust::trashKeepsVersions()
+{
+    QFETCH(int, keep);
+    QFETCH(int, kept);
+    QSettings settings(QStringLiteral("Linkcrate"), QStringLiteral("Linkcrate"));
+    if (keep >= 0)
+        settings.setValue(QStringLiteral("Trash/KeepVersions"), keep);
+    else
+        settings.remove(QStringLiteral("Trash/KeepVersions"));
+    settings.sync();
+    // What others put in the trash, one of them under a name that was ours.
+    QVERIFY(makeFolder(m_trash, 0700) && QDir().mkpath(m_trash + QStringLiteral("/files")) && QDir().mkpath(m_trash + QStringLiteral("/info")));
+    writeBytes(m_trash + QStringLiteral("/files/theirs"), "theirs");
+    LastAddition record;
+    for (int n = 0; n < 4; ++n)
+        QVERIFY((record = replaceWith("version " + QByteArray::number(n))).isValid());
+    QVERIFY(QFile::remove(m_trash + QStringLiteral("/files/my bookmarks.html.3")));
+    writeBytes(m_trash + QStringLiteral("/files/my bookmarks.html.3"), "theirs too");
+    QVERIFY((record = replaceWith("version 4")).isValid());
+    QVERIFY((record = replaceWith("version 5")).isValid());
+
+    QStringList files = entries(m_trash + QStringLiteral("/files"));
+    QVERIFY(files.removeAll(QStringLiteral("theirs")) && files.removeAll(QStringLiteral("my bookmarks.html.3")));
+    QCOMPARE(files.size(), kept);
+    QCOMPARE(readBytes(m_trash + QStringLiteral("/files/my bookmarks.html.3")), QByteArray("theirs too"));
+    QVERIFY(!record.undo().failed());
+    QCOMPARE(readBytes(m_file), QByteArray("version 4"));
+}
+
+void TestTrust::withoutHardLinks()
+{
+    setNoLinksForTests(true);
+    const LastAddition record = replaceWith("newer");
+    QVERIFY(!record.undo().failed());
+    QCOMPARE(readBytes(m_file), QByteArray("precious"));
+    // Killed between an undo's two moves: the file in the trash, its name free.
+    QVERIFY(replaceWith("newer").isValid());
+    RecycleDetails details;
+    QCOMPARE(RecycleFile(m_file, false, nullptr, &details), qint32(RecycleOk));
+    const BookmarkRecovery::Result result = BookmarkRecovery::recover(m_file);
+    QCOMPARE(int(result.outcome), int(BookmarkRecovery::Outcome::Restored));
+    QCOMPARE(readBytes(m_file), QByteArray("newer"));
+    QVERIFY(!QFileInfo::exists(details.infoPath));
 }
 
 LINKCRATE_TEST_MAIN(TestTrust, QCoreApplication)

@@ -27,6 +27,10 @@ void TestUrlTranslation::translate_data()
     QTest::newRow("host and port, query") << "example.com:8080?x=1" << "http://example.com:8080?x=1";
     QTest::newRow("host and port, fragment") << "example.com:8080#top" << "http://example.com:8080#top";
     QTest::newRow("localhost and port, query") << "localhost:3000?q=1" << "http://localhost:3000?q=1";
+    QTest::newRow("escapes and a stray % kept as typed") << "example.com/50%-off/caf%C3%A9/%7e"
+                                                         << "http://example.com/50%-off/caf%C3%A9/%7e";
+    QTest::newRow("what browsers escape, by part") << "München.example/ä {b}?q=ü'{#ö`{"
+        << "http://xn--mnchen-3ya.example/%C3%A4%20%7Bb%7D?q=%C3%BC%27{#%C3%B6%60{";
     QTest::newRow("scheme given: unchanged") << "https://Example.com/A?b=c" << "https://Example.com/A?b=c";
     const QString longPath = QStringLiteral("example.com/") + QString(400, u'p');
     QTest::newRow("over 260 characters is never cut") << longPath << "http://" + longPath;

@@ -184,10 +184,17 @@ private Q_SLOTS:
 
     void treeShowsTheFoldersAsPeopleRead()
     {
-        start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "Ångström", "Folder 9", ""}));
+        start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "news/inner/deep", "news/inner/deep/deeper",
+                           "Ångström", "Folder 9", "Folder 9/a", "Folder 9/a/b", ""}));
         // Accents with their letters, numbers by value, equal names in file order.
-        QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9",
+        QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9", "    a",
                                                          "  Folder 10", "  News", "  news", "    inner", "  zebra"}));
+        // Deeper nodes are made as their parents open, or as one of them is selected.
+        QVERIFY(!findShown(m_window->Tree, "b") && !findShown(m_window->Tree, "deep"));
+        m_window->Tree->expandItem(findShown(m_window->Tree, "Folder 9"));
+        QVERIFY(findShown(m_window->Tree, "b"));
+        m_window->Tree->selectKey("D6");
+        QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), "news/inner/deep/deeper");
         QVERIFY(findShown(m_window->Tree, "(no name)")->font(0).italic());
         QVERIFY(!findShown(m_window->Tree, "zebra")->font(0).italic());
         QCOMPARE(findShown(m_window->Tree, "inner")->toolTip(0), "news/inner");
@@ -253,12 +260,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("downs");
         QTest::addColumn<int>("finalKey");
         QTest::addColumn<QString>("selected");
+        QTest::addColumn<QStringList>("folders"); // none: the example file
 
-        QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
-        QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers";
-        QTest::newRow("shallower first") << "ing" << 1 << int(Qt::Key_Return) << "Reading";
-        QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes";
-        QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading";
+        const QStringList named{"Zed", "Zed/S", "Zed/S/Tea", "Zed/old dev rust", "Teas", "café dev",
+                                "café dev/rust mix à_lire", "rust dev tools", "Code", "Code/S", "Code/S/mix dev rust"};
+        QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes"
+                                                  << QStringList();
+        QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers"
+                                                           << QStringList();
+        QTest::newRow("in the name before in the path") << "ing" << 1 << int(Qt::Key_Return) << "Reading" << QStringList();
+        QTest::newRow("every word, then Down") << "a cook" << 1 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes"
+                                               << QStringList();
+        QTest::newRow("Esc keeps the selection") << "pap" << 0 << int(Qt::Key_Escape) << "Reading" << QStringList();
+        QTest::newRow("the exact name before the shallower") << "mix dev  Rust" << 0 << int(Qt::Key_Return)
+                                                             << "Code/S/mix dev rust" << named;
+        QTest::newRow("the words as typed, then the shallower") << "dev rust" << 0 << int(Qt::Key_Return)
+                                                                << "Zed/old dev rust" << named;
+        QTest::newRow("word starts in the path before the shallower") << "s tea" << 0 << int(Qt::Key_Return)
+                                                                      << "Zed/S/Tea" << named;
+        QTest::newRow("alike: file order, not path order") << "s" << 0 << int(Qt::Key_Return) << "Zed/S" << named;
     }
     void filterFindsAFolder()
     {
@@ -266,8 +286,9 @@ private Q_SLOTS:
         QFETCH(int, downs);
         QFETCH(int, finalKey);
         QFETCH(QString, selected);
-        start();
-        select("Reading");
+        QFETCH(QStringList, folders);
+        start(folders.isEmpty() ? readBytes(Example) : foldersFile(folders));
+        select(folders.isEmpty() ? "Reading" : "Bookmarks");
         m_window->txtUrl->setFocus();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), m_window->filter->field());

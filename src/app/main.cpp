@@ -7,16 +7,18 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <exception>
+#include <optional>
 
-int main(int argc, char *argv[])
+namespace {
+
+// The command line, read before any window exists so that --help, --version and
+// a mistake are answered without a display, as other Unix programs answer them.
+// Returns the exit status when the program ends here.
+std::optional<int> readArguments(int argc, char *argv[], QStringList &given)
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Linkcrate"));
-    QApplication::setApplicationName(QStringLiteral("Linkcrate"));
-    QApplication::setApplicationVersion(QStringLiteral(LINKCRATE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.linkcrate.Linkcrate"));
-
+    QCoreApplication reader(argc, argv);
     // A page handed over by a desktop shortcut or a browser's "open with": the
     // fields start filled, and nothing is added until Add.
     QCommandLineParser parser;
@@ -27,11 +29,41 @@ int main(int argc, char *argv[])
                                  QStringLiteral("[ADDRESS"));
     parser.addPositionalArgument(QStringLiteral("title"), QStringLiteral("The link text to fill in."),
                                  QStringLiteral("[TITLE]]"));
-    parser.process(app);
-    const QStringList given = parser.positionalArguments();
-    if (given.size() > 2)
-        parser.showHelp(64);
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments()))
+        error = parser.errorText();
+    else if (parser.positionalArguments().size() > 2)
+        error = QStringLiteral("too many arguments: at most an address and a link text.");
+    if (!error.isEmpty()) {
+        const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
+        std::fputs(qPrintable(QStringLiteral("linkcrate: %1\n%2\n").arg(error, usage)), stderr);
+        return 64;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::fputs(qPrintable(QStringLiteral("linkcrate %1\n").arg(QCoreApplication::applicationVersion())), stdout);
+        return 0;
+    }
+    given = parser.positionalArguments();
+    return std::nullopt;
+}
 
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Linkcrate"));
+    QCoreApplication::setApplicationName(QStringLiteral("Linkcrate"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LINKCRATE_VERSION));
+    QStringList given;
+    if (const std::optional<int> status = readArguments(argc, argv, given))
+        return *status;
+
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("io.github.linkcrate.Linkcrate"));
     try {
         Settings settings;
         QtUserPrompts prompts;

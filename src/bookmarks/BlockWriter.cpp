@@ -18,12 +18,14 @@ void BlockWriter::write(QByteArrayView bytes)
 {
     if (failed() || bytes.isEmpty())
         return;
-    if (m_used + bytes.size() > m_buffer.size()) {
-        if (!writeOut(m_buffer.constData(), m_used))
+    // Large pieces (the scanner passes on nearly a block at a time) go straight
+    // out: copying them into the buffer first would touch every byte once more.
+    const bool large = bytes.size() >= m_buffer.size() / 2;
+    if (large || m_used + bytes.size() > m_buffer.size()) {
+        if (m_used > 0 && !writeOut(m_buffer.constData(), m_used))
             return;
         m_used = 0;
-        // More than the buffer holds goes straight out.
-        if (bytes.size() >= m_buffer.size()) {
+        if (large) {
             writeOut(bytes.data(), bytes.size());
             return;
         }

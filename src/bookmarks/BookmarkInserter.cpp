@@ -7,6 +7,7 @@
 #include "bookmarks/FolderCatalogue.h"
 #include "bookmarks/FolderWalker.h"
 #include "bookmarks/LastAddition.h"
+#include "platform/UrlTranslation.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -36,14 +37,14 @@ QString safeAddress(const QString &url)
 }
 
 // The link text is checked before it gets here; this keeps the line one line of
-// well-formed markup whoever calls.
+// well-formed markup whoever calls. A tab stays: browsers keep it in a title.
 QString safeText(const QString &text)
 {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F)
+        if ((u < 0x20 && u != '\t') || u == 0x7F)
             out += QLatin1Char(' ');
         else if (u == '&')
             out += QStringLiteral("&amp;");
@@ -100,7 +101,10 @@ struct Hold
 
 QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString &url, const QString &text)
 {
-    return QByteArrayLiteral("<DT><A HREF=\"") + codec.encode(safeAddress(url)) + QByteArrayLiteral("\">")
+    // In another charset a browser reads the address's characters wrongly or drops
+    // the bookmark, so the address goes in the ASCII form browsers store anyway.
+    const QString address = codec.kind() == TextCodec::Kind::Utf8 ? url : UrlTranslation::asciiForm(url);
+    return QByteArrayLiteral("<DT><A HREF=\"") + codec.encode(safeAddress(address)) + QByteArrayLiteral("\">")
         + codec.encode(safeText(text)) + QByteArrayLiteral("</A>");
 }
 

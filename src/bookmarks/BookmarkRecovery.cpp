@@ -4,6 +4,7 @@
 #include "bookmarks/BookmarkLock.h"
 #include "bookmarks/FileReplacement.h"
 #include "bookmarks/FolderCatalogue.h"
+#include "platform/mdlFileRoutines.h"
 
 #include <QFile>
 
@@ -45,6 +46,10 @@ QString BookmarkRecovery::Result::message() const
         return error.message();
     switch (outcome) {
     case Outcome::Restored:
+        if (!fromTrash.isEmpty())
+            return QStringLiteral("The last change to \"%1\" was interrupted while the file was in the trash. Its "
+                                  "latest version there (\"%2\") has been put back.")
+                .arg(path, fromTrash);
         return QStringLiteral("The last addition to \"%1\" was interrupted after its new version was complete. "
                               "That version has been put in place.")
             .arg(path);
@@ -63,17 +68,26 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
         return result;
     const QString target = BookmarkInserter::rewriteTarget(BookmarkFile);
     const QString tmp = FileReplacement::temporaryFileName(target);
-    if (!entryExists(tmp))
-        return result;
-
-    // A writer at work right now has its temporary file there too: wait for it.
+    // A writer at work right now has its temporary file there too, or the file
+    // in the trash for a moment: wait for it. With the file in place and nothing
+    // beside it, only the trash is tidied, and not while another is at work.
+    const bool present = entryExists(target);
     BookmarkLock lock(target);
+    if (present && !entryExists(tmp)) {
+        QString ignored;
+        if (lock.tryLock(0))
+            [[maybe_unused]] const bool restored = mdlFileRoutines::RecoverFromTrash(target, ignored);
+        return result;
+    }
     if (!lock.tryLock(10000)) {
         result.error = FileError::io(QStringLiteral("check"), BookmarkFile, lock.errorString());
         return result;
     }
-    if (!entryExists(tmp))
+    if (!entryExists(tmp)) {
+        if (mdlFileRoutines::RecoverFromTrash(target, result.fromTrash))
+            result.outcome = Outcome::Restored;
         return result;
+    }
 
     const QByteArray tmpName = QFile::encodeName(tmp);
     struct stat found {};

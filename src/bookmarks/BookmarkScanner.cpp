@@ -211,7 +211,8 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
             skipTag();
             if (ensure(3) && matchesAt(m_buffer.constData(), m_pos, m_end, "<p>"))
                 m_pos += 3;
-            passOn();
+            // What was passed goes out when the block leaves the buffer, in
+            // pieces of nearly a block, not one piece per marker.
             result.kind = Event::ListOpened;
             result.name = m_heading;
             return result;
@@ -219,7 +220,6 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
         if (matchesAt(data, m_pos, m_end, "</dl") && endsTagName(m_pos + 4)) {
             // A heading seen on the way belongs to no list: forget it.
             m_pos += 4;
-            passOn();
             m_heading.clear();
             return {Event::ListClosed, {}};
         }

@@ -44,7 +44,8 @@ public:
     BookmarkScanner(const BookmarkScanner &) = delete;
     BookmarkScanner &operator=(const BookmarkScanner &) = delete;
 
-    // Copy-through: with an output set, every byte passed is written to it.
+    // Copy-through: with an output set, every byte passed is written to it (at
+    // the latest when the next block is read, a line inserted or the rest copied).
     void setOutput(BlockWriter *OutFile) { m_out = OutFile; }
     // Sees every block as it is read from the file, each byte once: for the
     // charset of the file, or to keep a window responsive during a long scan.

@@ -1,5 +1,7 @@
 #include "bookmarks/FileReplacement.h"
 
+#include "platform/Settings.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -85,27 +87,16 @@ FileError FileReplacement::begin(const FileIdentity &original)
     return {};
 }
 
-FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &written)
+// Where the file system has no hard links: the old version moves to the trash,
+// then the new one takes its name. A kill in between leaves the file's name free;
+// the next start puts the new version in place.
+FileError FileReplacement::moveAsideAndReplace()
 {
-    // The new version must be on the disk before the old one leaves its place.
-    if (!m_out.flush() || ::fsync(m_out.handle()) != 0)
-        return FileError::io(QStringLiteral("flush"), m_tmp, FileError::systemReason(errno));
-    m_out.close();
-    if (m_out.error() != QFileDevice::NoError)
-        return FileError::io(QStringLiteral("close"), m_tmp, m_out.errorString());
-
-    // Another program may have written the file while we copied it.
-    FileIdentity now;
-    QString reason;
-    if (!FileIdentity::read(m_target, now, reason) || !(now == expected))
-        return FileError::changed(m_target, QStringLiteral("it was written while the bookmark was added"));
-
     mdlFileRoutines::RecycleDetails &trashed = m_trashed;
     if (mdlFileRoutines::RecycleFile(m_target, false, nullptr, &trashed) != mdlFileRoutines::RecycleOk)
         return FileError::trash(m_target, trashed.error);
 
-    const QByteArray tmpName = QFile::encodeName(m_tmp);
-    if (::rename(tmpName.constData(), QFile::encodeName(m_target).constData()) != 0) {
+    if (::rename(QFile::encodeName(m_tmp).constData(), QFile::encodeName(m_target).constData()) != 0) {
         const QString renameError = FileError::systemReason(errno);
         QString putBackError;
         if (mdlFileRoutines::PutBack(trashed, m_target, putBackError))
@@ -121,8 +112,49 @@ FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &wr
         stuck.fileUnchanged = false;
         return stuck;
     }
+    return {};
+}
+
+FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &written)
+{
+    // The new version must be on the disk before its name can point at it: a power
+    // cut would otherwise leave the file's name on blocks never written.
+    if (!m_out.flush() || ::fsync(m_out.handle()) != 0)
+        return FileError::io(QStringLiteral("flush"), m_tmp, FileError::systemReason(errno));
+    m_out.close();
+    if (m_out.error() != QFileDevice::NoError)
+        return FileError::io(QStringLiteral("close"), m_tmp, m_out.errorString());
+
+    // Another program may have written the file while we copied it.
+    FileIdentity now;
+    QString reason;
+    if (!FileIdentity::read(m_target, now, reason) || !(now == expected))
+        return FileError::changed(m_target, QStringLiteral("it was written while the bookmark was added"));
+
+    mdlFileRoutines::RecycleDetails &trashed = m_trashed;
+    const QByteArray tmpName = QFile::encodeName(m_tmp);
+    const QByteArray targetName = QFile::encodeName(m_target);
+    // The trash gets its copy as a second name, and the new version then takes
+    // the file's name in one rename: whoever opens the file at any instant finds
+    // a whole version, never nothing.
+    const qint32 linked = mdlFileRoutines::LinkToTrash(m_target, trashed);
+    if (linked == mdlFileRoutines::RecycleOk) {
+        if (::rename(tmpName.constData(), targetName.constData()) != 0) {
+            const int error = errno;
+            mdlFileRoutines::Discard(trashed);
+            trashed = {};
+            return FileError::io(QStringLiteral("replace"), m_target, FileError::systemReason(error));
+        }
+    } else if (linked != mdlFileRoutines::RecycleNoLinks) {
+        return FileError::trash(m_target, trashed.error);
+    } else if (const FileError error = moveAsideAndReplace(); error.failed()) {
+        return error;
+    }
     m_committed = true;
+    // Makes the new name, and the trash's link and record before it, last
+    // through a power cut, before the addition is reported done.
     syncFolder(m_target);
     FileIdentity::read(m_target, written, reason);
+    mdlFileRoutines::KeepVersions(m_target, Settings().keepVersions());
     return {};
 }

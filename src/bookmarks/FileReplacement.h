@@ -8,9 +8,9 @@
 #include <QString>
 
 // Replaces a file without ever leaving it damaged or missing: the new version is
-// written to "<file>.tmp" beside it, put on the disk, and only then does the old
-// version go to the trash and the new one take its name. Knows nothing of what is
-// written. Until commit() succeeds, the temporary file is removed when this goes.
+// written to "<file>.tmp" beside it and put on the disk; then the trash gets the
+// old version as a second name, and the new one takes the file's name in one
+// rename. Knows nothing of what is written. Until commit() succeeds, the temporary file is removed when this goes.
 class FileReplacement
 {
 public:
@@ -27,13 +27,14 @@ public:
     // Where the new version is written (unbuffered).
     QIODevice *device() { return &m_out; }
     // Puts the new version on the disk; then, if the target is still `expected`,
-    // moves the old version to the trash and the new one into its place, putting
-    // the old one back if that fails. `written` is the new version's identity.
+    // gives the old version to the trash and puts the new one in its place. `written` is the new version's identity.
     [[nodiscard]] FileError commit(const FileIdentity &expected, FileIdentity &written);
     // Where the previous version went, once commit() succeeded.
     const mdlFileRoutines::RecycleDetails &trashed() const { return m_trashed; }
 
 private:
+    [[nodiscard]] FileError moveAsideAndReplace();
+
     QString m_target;
     QString m_tmp;
     QFile m_out;

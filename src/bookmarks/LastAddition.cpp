@@ -3,7 +3,9 @@
 #include "bookmarks/BookmarkLock.h"
 #include "platform/mdlFileRoutines.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <sys/stat.h>
@@ -42,6 +44,11 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
 {
     if (!isValid())
         return FileError::unusable(QStringLiteral("Linkcrate"), QStringLiteral("has added no bookmark that could be undone."));
+    // The record is read from a file the user can edit: a path that Linkcrate
+    // never writes there is refused before a lock is made beside it.
+    if (!QFileInfo(file).isAbsolute() || QDir::cleanPath(file) != file)
+        return FileError::unusable(file, QStringLiteral("is not a path that Linkcrate records; the record of the last "
+                                                        "addition was dropped."));
     std::optional<BookmarkLock> ownLock;
     if (!heldLock) {
         ownLock.emplace(file);
@@ -56,17 +63,36 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
     // The trash may have been emptied and the name taken by another file since.
     struct stat st {};
     if (::lstat(QFile::encodeName(pathInTrash).constData(), &st) != 0 || !S_ISREG(st.st_mode)
-        || st.st_ino != previous.inode || st.st_size != previous.size
+        || st.st_ino != previous.inode || st.st_size != previous.size || st.st_dev != written.device
         || qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec != previous.mtimeNs)
         return FileError::unusable(file, QStringLiteral("cannot go back to its previous version: that version is no "
                                                         "longer in the trash."));
 
-    // The version being undone goes to the trash too: nothing is ever deleted.
-    mdlFileRoutines::RecycleDetails undone;
-    if (mdlFileRoutines::RecycleFile(file, false, nullptr, &undone) != mdlFileRoutines::RecycleOk)
-        return FileError::trash(file, undone.error);
+    // Everything else the record names is checked before anything is moved, and
+    // nothing outside the trash is ever removed.
     const mdlFileRoutines::RecycleDetails trashed{pathInTrash, infoPath, {}};
+    QString why;
+    if (!mdlFileRoutines::BelongsTo(trashed, file, why))
+        return FileError::unusable(file, QStringLiteral("cannot be put back as the record of the last addition says, "
+                                                        "which was dropped: %1.").arg(why));
+
+    // The version being undone goes to the trash too: nothing is ever deleted. It
+    // gets its second name there before the previous version takes the file's
+    // name in one rename, so that the name never stands empty.
+    mdlFileRoutines::RecycleDetails undone;
     QString putBackError;
+    const qint32 linked = mdlFileRoutines::LinkToTrash(file, undone);
+    if (linked == mdlFileRoutines::RecycleOk) {
+        if (mdlFileRoutines::PutBackOver(trashed, file, putBackError))
+            return {};
+        mdlFileRoutines::Discard(undone);
+        return FileError::io(QStringLiteral("put back the previous version of"), file, putBackError);
+    }
+    if (linked != mdlFileRoutines::RecycleNoLinks
+        || mdlFileRoutines::RecycleFile(file, false, nullptr, &undone) != mdlFileRoutines::RecycleOk)
+        return FileError::trash(file, undone.error);
+    // Without hard links the name is free for a moment; a kill then leaves both
+    // versions in the trash, and the next start puts the one undone back.
     if (mdlFileRoutines::PutBack(trashed, file, putBackError))
         return {};
     QString restoreError;

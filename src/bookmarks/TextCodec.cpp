@@ -8,6 +8,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 
 #include <iconv.h>
 
@@ -166,6 +167,65 @@ QByteArray encodeOne(Conversion &toCharset, Conversion &back, char32_t c)
     return bytes;
 }
 
+struct NamedReference
+{
+    const char *name;
+    char32_t first;
+    char32_t second;
+};
+
+// Every named reference of HTML, as browsers know them.
+constexpr NamedReference NamedReferences[] = {
+#include "bookmarks/HtmlEntities.inc"
+};
+
+void appendCodePoint(QString &out, char32_t c)
+{
+    const char32_t one[1] = {c};
+    out += QString::fromUcs4(one, 1);
+}
+
+// The reference after an '&' at the start of `rest`, appended to `out` decoded;
+// returns how many characters it took, 0 if none is there. A named reference is
+// the longest name of the table that `rest` starts with, as a browser reads text:
+// the legacy ones ("&eacute", "&amp") need no semicolon. A numeric one needs its
+// semicolon, as it always did here.
+qsizetype decodeReference(QStringView rest, QString &out)
+{
+    if (rest.startsWith(u'#')) {
+        const qsizetype semi = rest.indexOf(u';');
+        if (semi < 2 || semi > 10)
+            return 0;
+        bool ok = false;
+        const bool hex = rest[1] == u'x' || rest[1] == u'X';
+        const uint n = rest.sliced(hex ? 2 : 1, semi - (hex ? 2 : 1)).toUInt(&ok, hex ? 16 : 10);
+        if (!ok || n == 0 || n > 0x10FFFF || (n >= 0xD800 && n <= 0xDFFF))
+            return 0;
+        appendCodePoint(out, char32_t(n));
+        return semi + 1;
+    }
+    char name[34];
+    qsizetype length = 0;
+    while (length < rest.size() && length < 32 && rest[length].unicode() < 0x80 && rest[length].isLetterOrNumber()) {
+        name[length] = char(rest[length].unicode());
+        ++length;
+    }
+    if (length < rest.size() && rest[length] == u';')
+        name[length++] = ';';
+    const auto byName = [](const NamedReference &r, std::string_view n) { return std::string_view(r.name) < n; };
+    for (; length > 1; --length) {
+        const std::string_view wanted(name, size_t(length));
+        const auto *found = std::lower_bound(std::begin(NamedReferences), std::end(NamedReferences), wanted, byName);
+        if (found != std::end(NamedReferences) && found->name == wanted) {
+            appendCodePoint(out, found->first);
+            if (found->second)
+                appendCodePoint(out, found->second);
+            return length;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 TextCodec TextCodec::forLabel(QByteArrayView label)
@@ -268,41 +328,10 @@ QString TextCodec::decodeEntities(const QString &text)
     qsizetype i = 0;
     while (i < text.size()) {
         const QChar c = text[i];
-        const qsizetype semi = c == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i + 1) : -1;
-        if (semi < 0 || semi - i > 12) {
+        const qsizetype used = c == QLatin1Char('&') ? decodeReference(QStringView(text).sliced(i + 1), out) : 0;
+        if (used == 0)
             out += c;
-            ++i;
-            continue;
-        }
-        const QStringView ref = QStringView(text).sliced(i + 1, semi - i - 1);
-        char32_t decoded = 0;
-        if (ref == u"amp")
-            decoded = '&';
-        else if (ref == u"lt")
-            decoded = '<';
-        else if (ref == u"gt")
-            decoded = '>';
-        else if (ref == u"quot")
-            decoded = '"';
-        else if (ref == u"apos")
-            decoded = '\'';
-        else if (ref == u"nbsp")
-            decoded = 0xA0;
-        else if (ref.startsWith(u'#') && ref.size() > 1) {
-            bool ok = false;
-            const bool hex = ref[1] == u'x' || ref[1] == u'X';
-            const uint n = (hex ? ref.sliced(2) : ref.sliced(1)).toUInt(&ok, hex ? 16 : 10);
-            if (ok && n > 0 && n <= 0x10FFFF && !(n >= 0xD800 && n <= 0xDFFF))
-                decoded = char32_t(n);
-        }
-        if (decoded == 0) {
-            out += c;
-            ++i;
-            continue;
-        }
-        const char32_t one[1] = {decoded};
-        out += QString::fromUcs4(one, 1);
-        i = semi + 1;
+        i += 1 + used;
     }
     return out;
 }

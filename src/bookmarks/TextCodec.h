@@ -33,7 +33,8 @@ public:
     // Characters this charset cannot hold become numeric character references.
     QByteArray encode(QStringView text) const;
 
-    // Decodes the character references that browsers write in names.
+    // Decodes character references as browsers do in text: numeric ones and
+    // every named one of HTML, the legacy ones without a semicolon included.
     static QString decodeEntities(const QString &text);
 
     friend bool operator==(const TextCodec &, const TextCodec &) = default;

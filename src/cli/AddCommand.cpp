@@ -315,7 +315,7 @@ AddCommand::Stop AddCommand::listInOnePass(const Request &request)
     FolderPathWalk walk(scanner, request.file, u'/');
     if (!walk.start())
         return fail(FileProblem, walk.error().message());
-    QString text;
+    QByteArray text;
     qint32 index = 0;
     const QString *path = nullptr;
     FolderPathWalk::Step step;
@@ -334,25 +334,33 @@ AddCommand::Stop AddCommand::listInOnePass(const Request &request)
 int AddCommand::list(const FolderCatalogue &catalogue)
 {
     DisplayPaths paths(u'/');
-    QString text;
+    QByteArray text;
     for (qint32 i = 0; i < catalogue.FolderCount; ++i)
         appendListLine(text, i, paths.enter(i, catalogue.parent(i), catalogue.displayName(i)));
     printList(text);
     return Added;
 }
 
-void AddCommand::appendListLine(QString &text, qint32 index, const QString &path)
+// The list is kept as the UTF-8 it is printed in: half the memory of the text.
+void AddCommand::appendListLine(QByteArray &text, qint32 index, const QString &path)
 {
-    text += QString::number(index);
-    text += u'\t';
-    text += path;
-    text += u'\n';
+    // Room ahead of time: growing by copying would touch the memory twice over.
+    if (text.capacity() - text.size() < 4096 + 3 * path.size())
+        text.reserve(std::max<qsizetype>(1 << 20, text.capacity() * 2 + 3 * path.size()));
+    text += QByteArray::number(index);
+    text += '\t';
+    text += path.toUtf8();
+    text += '\n';
 }
 
 // One write for the whole list: a file may hold tens of thousands of folders.
-void AddCommand::printList(const QString &text)
+void AddCommand::printList(const QByteArray &text)
 {
-    m_out << text;
+    m_out.flush();
+    if (QIODevice *device = m_out.device())
+        device->write(text);
+    else
+        m_out << QString::fromUtf8(text);
     m_out.flush();
 }
 
@@ -406,8 +414,12 @@ int AddCommand::undo(const Request &request)
     BookmarkLock lock(record.file);
     if (!lock.tryLock(60000))
         return fail(FileProblem, QStringLiteral("Could not undo the last addition to \"%1\": %2").arg(record.file, lock.errorString()));
-    if (const FileError error = record.undo(&lock); error.failed())
+    if (const FileError error = record.undo(&lock); error.failed()) {
+        // A record that can never be undone is not kept for another try.
+        if (error.kind == FileError::Kind::Unusable)
+            settings.setLastAddition({});
         return fail(FileProblem, error.messageForUser());
+    }
     settings.setLastAddition({});
     if (request.verbose) {
         m_out << "Undid the last addition to \"" << record.file << "\".\n";

@@ -61,8 +61,8 @@ private:
     Stop addInOnePass(const Request &request, BookmarkLock &lock);
     Stop listInOnePass(const Request &request);
     int list(const FolderCatalogue &catalogue);
-    static void appendListLine(QString &text, qint32 index, const QString &path);
-    void printList(const QString &text);
+    static void appendListLine(QByteArray &text, qint32 index, const QString &path);
+    void printList(const QByteArray &text);
     int add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock);
     void remember(const LastAddition &record);
     void show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text);

@@ -79,6 +79,13 @@ void Settings::setLastAddition(const LastAddition &record)
     m_settings->sync();
 }
 
+int Settings::keepVersions() const
+{
+    bool ok = false;
+    const int keep = m_settings->value(KeepVersionsKey, KeepVersionsDefault).toInt(&ok);
+    return ok && keep >= 0 ? keep : KeepVersionsDefault;
+}
+
 bool Settings::sync()
 {
     m_settings->sync();

@@ -46,6 +46,12 @@ public:
     LastAddition lastAddition() const;
     void setLastAddition(const LastAddition &record);
 
+    // How many previous versions of each bookmark file stay in the trash; 0
+    // keeps them all.
+    static inline const QString KeepVersionsKey = QStringLiteral("Trash/KeepVersions");
+    static constexpr int KeepVersionsDefault = 10;
+    int keepVersions() const;
+
     // Whether the values reached the disk.
     [[nodiscard]] bool sync();
     QString fileName() const { return m_settings->fileName(); }

@@ -20,6 +20,10 @@ struct Result
 
 // The service: what the address would become.
 Result translate(const QString &url);
+// The address in ASCII, as browsers store it: the host in punycode, every other
+// character beyond ASCII as UTF-8 escapes. For files whose charset cannot be
+// trusted to carry an address's characters to a browser.
+QString asciiForm(const QString &url);
 
 } // namespace UrlTranslation
 

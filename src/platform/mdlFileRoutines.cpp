@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -237,9 +238,120 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+bool g_noLinksForTests = false;
+
+// Errors of a file system that cannot give a file a second name.
+bool noLinks(int error)
+{
+    return error == EPERM || error == EXDEV || error == ENOTSUP || error == EOPNOTSUPP || error == EMLINK
+        || error == ENOSYS;
+}
+
+// Linkcrate's own list of the versions it put in the trash, one line each:
+// the file's path, the entry's path, its record's path (percent-encoded), how
+// it got there ('l' linked, 'm' moved) and the entry's device, inode, size and
+// modification time. Only an entry that is still the one listed is ever removed
+// from the trash, so nothing another program put there is touched.
+struct Version
+{
+    QByteArray original;
+    QString pathInTrash;
+    QString infoPath;
+    char how = 'l';
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 mtimeNs = 0;
+
+    QByteArray line() const
+    {
+        return original.toPercentEncoding("/") + '\t' + QFile::encodeName(pathInTrash).toPercentEncoding("/") + '\t'
+            + QFile::encodeName(infoPath).toPercentEncoding("/") + '\t' + how + '\t' + QByteArray::number(device)
+            + '\t' + QByteArray::number(inode) + '\t' + QByteArray::number(size) + '\t' + QByteArray::number(mtimeNs)
+            + '\n';
+    }
+    static bool parse(const QByteArray &line, Version &v)
+    {
+        const QList<QByteArray> f = line.split('\t');
+        if (f.size() != 8 || f[3].size() != 1)
+            return false;
+        bool ok[4] = {};
+        v = {QByteArray::fromPercentEncoding(f[0]), QFile::decodeName(QByteArray::fromPercentEncoding(f[1])),
+             QFile::decodeName(QByteArray::fromPercentEncoding(f[2])), f[3][0], f[4].toULongLong(&ok[0]),
+             f[5].toULongLong(&ok[1]), f[6].toLongLong(&ok[2]), f[7].toLongLong(&ok[3])};
+        return ok[0] && ok[1] && ok[2] && ok[3];
+    }
+    // Whether the trash entry is still this version.
+    bool present() const
+    {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(pathInTrash).constData(), &st) == 0 && S_ISREG(st.st_mode)
+            && st.st_dev == device && st.st_ino == inode && st.st_size == size
+            && qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec == mtimeNs;
+    }
+};
+
+// The list, locked against the other Linkcrate programs from open to close.
+class VersionList
+{
+public:
+    VersionList()
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QStringLiteral("/Linkcrate");
+        QDir().mkpath(folder);
+        m_fd.reset(::open(QFile::encodeName(folder + QStringLiteral("/trashed-versions")).constData(),
+                          O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!m_fd.valid() || ::flock(m_fd.get(), LOCK_EX) != 0)
+            return;
+        QByteArray bytes;
+        char buffer[65536];
+        ssize_t n;
+        while ((n = ::read(m_fd.get(), buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+            bytes.append(buffer, n > 0 ? n : 0);
+        // A line cut short by a kill is left out.
+        for (const QByteArray &line : bytes.split('\n')) {
+            Version v;
+            if (Version::parse(line, v))
+                versions.append(v);
+        }
+    }
+    bool valid() const { return m_fd.valid(); }
+    // Written in place under the lock: a kill while writing loses at most the
+    // memory of some versions, which then stay in the trash.
+    void save() const
+    {
+        QByteArray bytes;
+        for (const Version &v : versions)
+            bytes += v.line();
+        if (m_fd.valid() && ::ftruncate(m_fd.get(), 0) == 0)
+            [[maybe_unused]] const bool written = ::lseek(m_fd.get(), 0, SEEK_SET) == 0 && writeAll(m_fd.get(), bytes);
+    }
+
+    QList<Version> versions;
+
+private:
+    Fd m_fd;
+};
+
+// Remembers the entry about to be made for `original`, whose identity is `st`.
+void remember(const QByteArray &original, const QString &pathInTrash, const QString &infoPath, char how,
+              const struct stat &st)
+{
+    VersionList list;
+    if (!list.valid())
+        return;
+    list.versions.removeIf([&](const Version &v) { return v.pathInTrash == pathInTrash; });
+    list.versions.append({original, pathInTrash, infoPath, how, st.st_dev, st.st_ino, st.st_size,
+                          qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec});
+    list.save();
+}
+
 // The record first, whole and on the disk, then the file: whatever stops us in
-// between, a file in files/ always has its record.
-qint32 moveInto(const Trash &trash, const QString &original, RecycleDetails &details)
+// between, a file in files/ always has its record. With `link` the file keeps
+// its name and the trash gets a second one.
+qint32 moveInto(const Trash &trash, const QString &original, const struct stat &file, bool link,
+                RecycleDetails &details)
 {
     const QByteArray source = QFile::encodeName(original);
     const QByteArray record = QByteArrayLiteral("[Trash Info]\nPath=") + source.toPercentEncoding("/")
@@ -264,23 +376,37 @@ qint32 moveInto(const Trash &trash, const QString &original, RecycleDetails &det
             details.error = QStringLiteral("its record cannot be made in \"%1/info\": %2").arg(trash.path, systemText(errno));
             return RecycleFailed;
         }
-        const bool written = writeAll(fd, record) && ::fsync(fd) == 0;
+        // A file moved here is found again only through its record, so the
+        // record's bytes and its name in info/ reach the disk before the file
+        // leaves its place. A link leaves the file where it is: the record, the
+        // link and the replacement that follows reach the disk together with the
+        // replacement's own flush, and a power cut before it loses nothing of the
+        // user's file; two flushes there would buy nothing.
+        const bool written = writeAll(fd, record) && (link || ::fsync(fd) == 0);
         const int writeError = errno;
-        if (::close(fd) != 0 || !written || ::fsync(trash.info.get()) != 0) {
+        if (::close(fd) != 0 || !written || (!link && ::fsync(trash.info.get()) != 0)) {
             const int error = written ? errno : writeError;
             ::unlinkat(trash.info.get(), infoName.constData(), 0);
             details.error = QStringLiteral("its record cannot be written in \"%1/info\": %2").arg(trash.path, systemText(error));
             return RecycleFailed;
         }
-        if (moveNoReplace(AT_FDCWD, source.constData(), trash.files.get(), name.constData()) == 0) {
-            details.pathInTrash = trash.path + QStringLiteral("/files/") + QFile::decodeName(name);
-            details.infoPath = trash.path + QStringLiteral("/info/") + QFile::decodeName(infoName);
+        details.pathInTrash = trash.path + QStringLiteral("/files/") + QFile::decodeName(name);
+        details.infoPath = trash.path + QStringLiteral("/info/") + QFile::decodeName(infoName);
+        // Listed before it is made, so that a kill just after still leaves it known.
+        remember(source, details.pathInTrash, details.infoPath, link ? 'l' : 'm', file);
+        const int done = link ? (g_noLinksForTests ? (errno = EPERM, -1)
+                                                   : ::linkat(AT_FDCWD, source.constData(), trash.files.get(), name.constData(), 0))
+                              : moveNoReplace(AT_FDCWD, source.constData(), trash.files.get(), name.constData());
+        if (done == 0)
             return RecycleOk;
-        }
         const int moveError = errno;
+        details.pathInTrash.clear();
+        details.infoPath.clear();
         ::unlinkat(trash.info.get(), infoName.constData(), 0);
         if (moveError == EEXIST)
             continue; // a file without a record has that name
+        if (link && noLinks(moveError))
+            return RecycleNoLinks;
         details.error = moveError == EXDEV
             ? QStringLiteral("the trash \"%1\" is on another file system, and Linkcrate never copies the file there")
                   .arg(trash.path)
@@ -289,6 +415,39 @@ qint32 moveInto(const Trash &trash, const QString &original, RecycleDetails &det
     }
     details.error = QStringLiteral("the trash \"%1\" has no free name for it").arg(trash.path);
     return RecycleFailed;
+}
+
+// The trash that takes `path` (described by `file`): the home trash for files of
+// its file system, else the trash of the file's mount, since neither a rename
+// nor a link can cross file systems.
+bool trashFor(const QString &path, const struct stat &file, Trash &trash, QString &why)
+{
+    const QFileInfo info(path);
+    dev_t homeDevice = 0;
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const bool home = g_topFolderForTests.isEmpty() && deviceOf(dataHome + QStringLiteral("/Trash"), homeDevice)
+        && homeDevice == file.st_dev;
+    return home ? homeTrash(trash, why) : mountTrash(trash, topFolder(info.absolutePath(), file.st_dev), why);
+}
+
+qint32 toTrash(const QString &path, bool link, RecycleDetails &out)
+{
+    const QString original = QFileInfo(path).absoluteFilePath();
+    struct stat file {};
+    if (::lstat(QFile::encodeName(original).constData(), &file) != 0) {
+        out.error = systemText(errno);
+        return RecycleFailed;
+    }
+    Trash trash;
+    if (!trashFor(original, file, trash, out.error))
+        return RecycleFailed;
+    return moveInto(trash, original, file, link, out);
+}
+
+void unlinkPath(const QString &path)
+{
+    if (!path.isEmpty())
+        ::unlink(QFile::encodeName(path).constData());
 }
 
 } // namespace
@@ -305,26 +464,13 @@ qint32 RecycleFile(const QString &path, bool confirm, UserPrompts *prompts, Recy
             return RecycleDeclined;
         }
     }
-    const QFileInfo info(path);
-    const QString original = info.absoluteFilePath();
-    struct stat file {};
-    if (::lstat(QFile::encodeName(original).constData(), &file) != 0) {
-        out.error = systemText(errno);
-        return RecycleFailed;
-    }
+    return toTrash(path, false, out);
+}
 
-    // The home trash takes files of its own file system; any other file goes to
-    // its mount's trash, since a rename cannot cross file systems.
-    Trash trash;
-    dev_t homeDevice = 0;
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const bool home = g_topFolderForTests.isEmpty() && deviceOf(dataHome + QStringLiteral("/Trash"), homeDevice)
-        && homeDevice == file.st_dev;
-    const bool found = home ? homeTrash(trash, out.error)
-                            : mountTrash(trash, topFolder(info.absolutePath(), file.st_dev), out.error);
-    if (!found)
-        return RecycleFailed;
-    return moveInto(trash, original, out);
+qint32 LinkToTrash(const QString &path, RecycleDetails &details)
+{
+    details = {};
+    return toTrash(path, true, details);
 }
 
 bool PutBack(const RecycleDetails &trashed, const QString &original, QString &error)
@@ -340,9 +486,140 @@ bool PutBack(const RecycleDetails &trashed, const QString &original, QString &er
                     .arg(original, trashed.pathInTrash, systemText(errno));
         return false;
     }
-    if (!trashed.infoPath.isEmpty())
-        ::unlink(QFile::encodeName(trashed.infoPath).constData());
+    Discard({{}, trashed.infoPath, {}});
     return true;
+}
+
+bool PutBackOver(const RecycleDetails &trashed, const QString &original, QString &error)
+{
+    if (::rename(QFile::encodeName(trashed.pathInTrash).constData(), QFile::encodeName(original).constData()) != 0) {
+        error = QStringLiteral("\"%1\" could not be put back from the trash (\"%2\"): %3")
+                    .arg(original, trashed.pathInTrash, systemText(errno));
+        return false;
+    }
+    Discard({{}, trashed.infoPath, {}});
+    return true;
+}
+
+void Discard(const RecycleDetails &entry)
+{
+    // The file before its record, so that a file in files/ never lacks one.
+    unlinkPath(entry.pathInTrash);
+    unlinkPath(entry.infoPath);
+    VersionList list;
+    if (list.valid() && list.versions.removeIf([&](const Version &v) { return v.infoPath == entry.infoPath; }) > 0)
+        list.save();
+}
+
+bool BelongsTo(const RecycleDetails &entry, const QString &original, QString &why)
+{
+    const QByteArray name = QFile::encodeName(original);
+    struct stat file {};
+    if (!QFileInfo(original).isAbsolute() || QDir::cleanPath(original) != original
+        || ::lstat(name.constData(), &file) != 0) {
+        why = QStringLiteral("\"%1\" is not the path of a file").arg(original);
+        return false;
+    }
+    Trash trash;
+    if (!trashFor(original, file, trash, why))
+        return false;
+    const QFileInfo inTrash(entry.pathInTrash);
+    const QString base = inTrash.fileName();
+    const auto canonicalFolder = [](const QString &path) { return QFileInfo(path).canonicalPath(); };
+    const QString files = QFileInfo(trash.path + QStringLiteral("/files")).canonicalFilePath();
+    const QString info = QFileInfo(trash.path + QStringLiteral("/info")).canonicalFilePath();
+    if (base.isEmpty() || base == QLatin1String("..") || base == QLatin1String(".")
+        || canonicalFolder(entry.pathInTrash) != files || files.isEmpty()
+        || QFileInfo(entry.infoPath).fileName() != base + QStringLiteral(".trashinfo")
+        || canonicalFolder(entry.infoPath) != info || info.isEmpty()) {
+        why = QStringLiteral("\"%1\" is not an entry of the trash \"%2\"").arg(entry.pathInTrash, trash.path);
+        return false;
+    }
+    // Its record must name this file, as a file manager would restore it.
+    QFile record;
+    const Fd fd(::open(QFile::encodeName(entry.infoPath).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    QByteArray path;
+    if (fd.valid() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size < 65536
+        && record.open(fd.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        for (const QByteArray &line : record.readAll().split('\n'))
+            if (line.startsWith("Path="))
+                path = QByteArray::fromPercentEncoding(line.mid(5));
+    }
+    const QString recorded = QFile::decodeName(path);
+    if (path.isEmpty() || !QFileInfo(recorded).isAbsolute()
+        || QFileInfo(recorded).canonicalFilePath() != QFileInfo(original).canonicalFilePath()) {
+        why = QStringLiteral("the trash record \"%1\" does not name \"%2\"").arg(entry.infoPath, original);
+        return false;
+    }
+    return true;
+}
+
+void KeepVersions(const QString &original, int keep)
+{
+    if (keep <= 0)
+        return;
+    VersionList list;
+    if (!list.valid())
+        return;
+    const QByteArray name = QFile::encodeName(original);
+    // Entries gone from the trash, or whose name another file has taken, are
+    // forgotten, never removed.
+    list.versions.removeIf([&](const Version &v) { return v.original == name && !v.present(); });
+    qsizetype over = std::count_if(list.versions.cbegin(), list.versions.cend(),
+                                   [&](const Version &v) { return v.original == name; }) - keep;
+    // The oldest first; the newest, which undo needs, is always kept.
+    list.versions.removeIf([&](const Version &v) {
+        if (over <= 0 || v.original != name)
+            return false;
+        --over;
+        unlinkPath(v.pathInTrash);
+        unlinkPath(v.infoPath);
+        return true;
+    });
+    list.save();
+}
+
+bool RecoverFromTrash(const QString &original, QString &pathInTrash)
+{
+    VersionList list;
+    if (!list.valid())
+        return false;
+    const QByteArray name = QFile::encodeName(original);
+    struct stat st {};
+    const bool missing = ::lstat(name.constData(), &st) != 0 && errno == ENOENT;
+    bool changed = false;
+    bool restored = false;
+    for (qsizetype i = list.versions.size() - 1; i >= 0; --i) {
+        const Version v = list.versions[i];
+        if (v.original != name)
+            continue;
+        if (v.present()) {
+            // Only where no link could be made does a version ever leave the
+            // file's name free: then the latest such is put back.
+            if (!missing || restored || v.how != 'm')
+                continue;
+            if (moveNoReplace(AT_FDCWD, QFile::encodeName(v.pathInTrash).constData(), AT_FDCWD, name.constData()) != 0)
+                continue;
+            restored = true;
+            pathInTrash = v.pathInTrash;
+        }
+        // A kill between putting a version back and removing its record leaves
+        // the record alone.
+        if (::lstat(QFile::encodeName(v.pathInTrash).constData(), &st) != 0 && errno == ENOENT) {
+            unlinkPath(v.infoPath);
+            list.versions.removeAt(i);
+            changed = true;
+        }
+    }
+    if (changed)
+        list.save();
+    return restored;
+}
+
+void setNoLinksForTests(bool noLinks)
+{
+    g_noLinksForTests = noLinks;
 }
 
 void setTopFolderForTests(const QString &folder)

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -125,14 +124,6 @@ void FolderFilter::index()
             m_depth[i] = m_depth[parent] + 1;
         }
     }
-    // Among equally good matches, path order; ranked once here so that a
-    // keystroke compares numbers, not strings.
-    QList<qint32> byPath(count);
-    std::iota(byPath.begin(), byPath.end(), 0);
-    std::stable_sort(byPath.begin(), byPath.end(), [this](qint32 a, qint32 b) { return m_folded[a] < m_folded[b]; });
-    m_order.resize(count);
-    for (qint32 rank = 0; rank < count; ++rank)
-        m_order[byPath[rank]] = rank;
     m_indexed = true;
 }
 
@@ -152,29 +143,47 @@ void FolderFilter::search()
     if (!m_indexed)
         return;
     const QList<QString> words = fold(m_field->text()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    // A word found at the start of the folder's own name ranks it higher.
-    QList<qint32> score(m_folded.size(), 0);
+    const QString phrase = words.join(QLatin1Char(' '));
+    // How well a folder matches, best first: its whole name (or path) typed; the
+    // words as typed inside its name; how many words start a word of its name,
+    // then of its path. A word starts a word after anything but a letter or digit.
+    struct Rank
+    {
+        int tier;
+        int nameStarts;
+        int pathStarts;
+    };
+    const auto startsAWord = [](QStringView text, const QString &word) {
+        for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+            if (at == 0 || !text[at - 1].isLetterOrNumber())
+                return true;
+        }
+        return false;
+    };
+    QList<Rank> rank(m_folded.size());
     m_matches.clear();
     for (qint32 i = 0; i < m_folded.size(); ++i) {
         const QString &path = m_folded[i];
-        bool all = true;
-        for (const QString &word : std::as_const(words)) {
-            if (!path.contains(word)) {
-                all = false;
-                break;
-            }
-            if (QStringView(path).sliced(m_nameStart[i]).startsWith(word))
-                ++score[i];
-        }
-        if (all)
-            m_matches.append(i);
+        const bool all = std::all_of(words.cbegin(), words.cend(), [&](const QString &word) { return path.contains(word); });
+        if (!all)
+            continue;
+        const QStringView name = QStringView(path).sliced(m_nameStart[i]);
+        Rank &r = rank[i];
+        r.tier = name == phrase || path == phrase ? 0 : name.contains(phrase) ? 1 : 2;
+        r.nameStarts = int(std::count_if(words.cbegin(), words.cend(), [&](const QString &w) { return startsAWord(name, w); }));
+        r.pathStarts = int(std::count_if(words.cbegin(), words.cend(), [&](const QString &w) { return startsAWord(path, w); }));
+        m_matches.append(i);
     }
-    std::sort(m_matches.begin(), m_matches.end(), [&](qint32 a, qint32 b) {
-        if (score[a] != score[b])
-            return score[a] > score[b];
-        if (m_depth[a] != m_depth[b])
-            return m_depth[a] < m_depth[b];
-        return m_order[a] < m_order[b];
+    // Then the shallower, then the file's order (the folder's number).
+    std::stable_sort(m_matches.begin(), m_matches.end(), [&](qint32 a, qint32 b) {
+        const Rank &x = rank[a], &y = rank[b];
+        if (x.tier != y.tier)
+            return x.tier < y.tier;
+        if (x.nameStarts != y.nameStarts)
+            return x.nameStarts > y.nameStarts;
+        if (x.pathStarts != y.pathStarts)
+            return x.pathStarts > y.pathStarts;
+        return m_depth[a] < m_depth[b];
     });
     m_model->reset();
     if (!m_matches.isEmpty())

@@ -47,11 +47,10 @@ private:
     bool m_indexed = false;
 
     // Per folder: its path as shown, folded for searching, where its own name
-    // starts in the folded path, its depth, and its place in path order.
+    // starts in the folded path, and its depth.
     QList<QString> m_shown;
     QList<QString> m_folded;
     QList<qint32> m_nameStart;
     QList<qint32> m_depth;
-    QList<qint32> m_order;
     QList<qint32> m_matches;
 };

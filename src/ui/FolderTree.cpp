@@ -9,19 +9,57 @@
 namespace {
 
 constexpr int KeyRole = Qt::UserRole;
+constexpr qint32 NoFolder = -2;
+constexpr int FolderType = QTreeWidgetItem::UserType + 1;
 
-// The tooltip is worked out when asked for: a path per node made during the
-// fill would cost more than the rest of filling a large tree.
+// A folder's node keeps nothing but its number: its text, key, picture and
+// tooltip are worked out when asked for (for the rows on screen), which costs
+// far less than keeping them for every node of a large tree.
 class FolderItem : public QTreeWidgetItem
 {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
+    FolderItem() = default;
+    FolderItem(const FolderTree *tree, qint32 folder)
+        : QTreeWidgetItem(FolderType)
+        , m_tree(tree)
+        , m_folder(folder)
+    {
+    }
+    qint32 folder() const { return m_folder; }
     QVariant data(int column, int role) const override
     {
+        if (column == 0 && m_folder != NoFolder) {
+            const FolderTree *tree = m_tree;
+            switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole: {
+                const QString name = tree->folderName(m_folder);
+                return name.isEmpty() ? FolderTree::NoName : name;
+            }
+            case Qt::FontRole:
+                if (tree->folderName(m_folder).isEmpty()) {
+                    // Shown only: the file keeps its empty name.
+                    QFont italic = tree->font();
+                    italic.setItalic(true);
+                    return italic;
+                }
+                break;
+            case KeyRole:
+                return QString(QLatin1Char('D') + QString::number(m_folder));
+            case Qt::DecorationRole:
+                return tree->folderIcon();
+            default:
+                break;
+            }
+        }
         if (role == Qt::ToolTipRole && column == 0 && parent())
             return FolderTree::shownPath(this);
         return QTreeWidgetItem::data(column, role);
     }
+
+private:
+    const FolderTree *m_tree = nullptr; // also while the node is not yet in the tree
+    qint32 m_folder = NoFolder;
 };
 
 } // namespace
@@ -46,6 +84,13 @@ FolderTree::FolderTree(QWidget *parent)
         m_collator.setLocale(QLocale(QLocale::English));
     m_collator.setNumericMode(true);
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // A list about to be shown gets its nodes (when it was opened some other way
+    // than from its parent) and its children's, for their expand marks.
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *node) {
+        makeChildren(node);
+        for (int i = 0; i < node->childCount(); ++i)
+            makeChildren(node->child(i));
+    });
 }
 
 bool FolderTree::before(const QTreeWidgetItem *a, const QTreeWidgetItem *b) const
@@ -70,15 +115,7 @@ QTreeWidgetItem *FolderTree::addNode(const QString &relativeKey, const QString &
     if (m_images)
         item->setIcon(0, m_images->icon(image, selectedImage));
     m_nodes.insert(key, item);
-    QTreeWidgetItem *relative = relativeKey.isEmpty() ? nullptr : m_nodes.value(relativeKey);
-    if (m_filling) {
-        if (relative)
-            relative->addChild(item);
-        else
-            m_pendingTopLevel.append(item);
-        return item;
-    }
-    // Outside a fill, a node takes its place in its parent's order at once.
+    QTreeWidgetItem *relative = relativeKey.isEmpty() ? nullptr : nodeOf(relativeKey);
     QTreeWidgetItem *parentItem = relative ? relative : invisibleRootItem();
     int at = 0;
     while (at < parentItem->childCount() && !before(item, parentItem->child(at)))
@@ -87,43 +124,114 @@ QTreeWidgetItem *FolderTree::addNode(const QString &relativeKey, const QString &
     return item;
 }
 
-void FolderTree::beginFill()
+void FolderTree::addFolders(QTreeWidgetItem *root, const FolderCatalogue &catalogue)
 {
-    m_filling = true;
+    m_catalogue = catalogue; // shares the catalogue's memory
+    m_root = root;
+    const qint32 count = catalogue.FolderCount;
+    // Children grouped by parent, each group in file order.
+    m_childStart.assign(size_t(count) + 2, 0);
+    for (qint32 i = 0; i < count; ++i)
+        ++m_childStart[size_t(catalogue.parent(i)) + 2];
+    for (size_t i = 2; i < m_childStart.size(); ++i)
+        m_childStart[i] += m_childStart[i - 1];
+    m_children.assign(size_t(count), 0);
+    std::vector<qint32> next(m_childStart.begin(), m_childStart.end() - 1);
+    for (qint32 i = 0; i < count; ++i)
+        m_children[size_t(next[size_t(catalogue.parent(i)) + 1]++)] = i;
+    m_made.assign(size_t(count), nullptr);
+    m_childrenMade.assign(size_t(count) + 1, false);
+    m_folderIcon = m_images ? m_images->icon(2, 3) : QIcon();
+    // The top level and the level below it are made before the view sees them:
+    // lists added to nodes on screen one by one would each be laid out again.
+    const QList<QTreeWidgetItem *> top = childNodes(FolderCatalogue::Root);
+    for (QTreeWidgetItem *node : top)
+        makeChildren(node);
+    root->addChildren(top);
 }
 
-void FolderTree::endFill()
+qint32 FolderTree::folderOf(const QTreeWidgetItem *node) const
 {
-    // Each child list is sorted once, off-screen, before the view sees any of it;
-    // the view's own sorting would re-sort and re-lay every level it touches.
-    // The sort is stable: equal names keep their order in the file.
-    m_filling = false;
-    const auto byName = [this](const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return before(a, b); };
-    QList<QTreeWidgetItem *> pending = m_pendingTopLevel;
-    while (!pending.isEmpty()) {
-        QTreeWidgetItem *item = pending.takeLast();
-        if (item->childCount() < 2) {
-            if (item->childCount() == 1)
-                pending.append(item->child(0));
-            continue;
-        }
-        QList<QTreeWidgetItem *> children = item->takeChildren();
-        std::stable_sort(children.begin(), children.end(), byName);
-        item->addChildren(children);
-        pending.append(children);
+    if (node == m_root)
+        return FolderCatalogue::Root;
+    return node->type() == FolderType ? static_cast<const FolderItem *>(node)->folder() : NoFolder;
+}
+
+void FolderTree::makeChildren(QTreeWidgetItem *node)
+{
+    const qint32 folder = m_root ? folderOf(node) : NoFolder;
+    if (folder != NoFolder)
+        node->addChildren(childNodes(folder));
+}
+
+QList<QTreeWidgetItem *> FolderTree::childNodes(qint32 folder)
+{
+    if (m_childrenMade[size_t(folder + 1)])
+        return {};
+    m_childrenMade[size_t(folder + 1)] = true;
+    const qint32 from = m_childStart[size_t(folder) + 1], to = m_childStart[size_t(folder) + 2];
+    // Sorted once, before the view sees any of it, by collation keys (comparing
+    // names one pair at a time would cost many times as much). The sort is
+    // stable: equal names keep their order in the file.
+    struct Child
+    {
+        QCollatorSortKey order;
+        QTreeWidgetItem *node;
+    };
+    std::vector<Child> sorted;
+    sorted.reserve(size_t(to - from));
+    for (qint32 c = from; c < to; ++c) {
+        const qint32 child = m_children[size_t(c)];
+        auto *item = new FolderItem(this, child);
+        m_made[size_t(child)] = item;
+        // Marked as a folder with subfolders before their nodes exist.
+        if (m_childStart[size_t(child) + 2] > m_childStart[size_t(child) + 1])
+            item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        const QString name = folderName(child);
+        sorted.push_back({m_collator.sortKey(name.isEmpty() ? NoName : name), item});
     }
-    std::stable_sort(m_pendingTopLevel.begin(), m_pendingTopLevel.end(), byName);
-    addTopLevelItems(m_pendingTopLevel);
-    m_pendingTopLevel.clear();
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Child &a, const Child &b) { return a.order.compare(b.order) < 0; });
+    QList<QTreeWidgetItem *> children;
+    children.reserve(to - from);
+    for (const Child &child : sorted)
+        children.append(child.node);
+    return children;
+}
+
+QTreeWidgetItem *FolderTree::nodeOf(const QString &key)
+{
+    if (QTreeWidgetItem *node = m_nodes.value(key))
+        return node;
+    bool ok = false;
+    const qint32 folder = key.startsWith(QLatin1Char('D')) ? key.mid(1).toInt(&ok) : NoFolder;
+    if (!ok || !m_root || folder < 0 || folder >= qint32(m_made.size()))
+        return nullptr;
+    if (!m_made[size_t(folder)]) {
+        // Made from the top down: the chain of folders above it first.
+        std::vector<qint32> chain;
+        for (qint32 f = m_catalogue.parent(folder); f != FolderCatalogue::Root && !m_made[size_t(f)];
+             f = m_catalogue.parent(f))
+            chain.push_back(f);
+        const qint32 top = chain.empty() ? m_catalogue.parent(folder) : m_catalogue.parent(chain.back());
+        makeChildren(top == FolderCatalogue::Root ? m_root : m_made[size_t(top)]);
+        for (auto f = chain.rbegin(); f != chain.rend(); ++f)
+            makeChildren(m_made[size_t(*f)]);
+    }
+    return m_made[size_t(folder)];
 }
 
 void FolderTree::clearNodes()
 {
     // Detached first: the view then has nothing to update while they go.
     QList<QTreeWidgetItem *> old = invisibleRootItem()->takeChildren();
-    old += m_pendingTopLevel;
-    m_pendingTopLevel.clear();
     m_nodes.clear();
+    m_root = nullptr;
+    m_catalogue = FolderCatalogue();
+    m_childStart.clear();
+    m_children.clear();
+    m_made.clear();
+    m_childrenMade.clear();
     qDeleteAll(old);
 }
 
@@ -152,7 +260,7 @@ std::optional<QString> FolderTree::selectedKey() const
 
 void FolderTree::selectKey(const QString &key)
 {
-    if (QTreeWidgetItem *item = m_nodes.value(key)) {
+    if (QTreeWidgetItem *item = nodeOf(key)) {
         setCurrentItem(item);
         scrollToItem(item);
     }

@@ -268,12 +268,9 @@ bool frmMain::readCatalogue()
 void frmMain::FillTree()
 {
     Tree->clearNodes();
-    Tree->beginFill();
     QTreeWidgetItem *root = Tree->addNode({}, QStringLiteral("D-1"), QStringLiteral("Bookmarks"), 1);
     root->setToolTip(0, BookmarkFile);
-    for (qint32 index = 0; index < catalogue.FolderCount; ++index)
-        Tree->addNode(nodeKey(catalogue.parent(index)), nodeKey(index), catalogue.displayName(index), 2, 3);
-    Tree->endFill();
+    Tree->addFolders(root, catalogue);
     root->setExpanded(true);
     Tree->selectKey(QStringLiteral("D-1"));
     filter->setFolders(&catalogue);
@@ -406,6 +403,9 @@ void frmMain::undoLastAddition()
     const FileError error = record.undo();
     setBusy(false);
     if (error.failed()) {
+        // A record that can never be undone is not kept for another try.
+        if (error.kind == FileError::Kind::Unusable)
+            m_settings.setLastAddition({});
         m_prompts.message(error.messageForUser(), UserPrompts::Icon::Exclamation);
         return;
     }
@@ -512,9 +512,10 @@ void frmMain::fileMayHaveChanged()
     QString reason;
     if (!FileIdentity::read(BookmarkFile, now, reason))
         return; // gone for now: the folder's watch tells when it is back
-    // A replaced file is a new inode, which the old watch does not follow.
-    if (!m_watcher->files().contains(BookmarkFile))
-        m_watcher->addPath(BookmarkFile);
+    // A replaced file is a new inode, which the old watch does not follow; nor
+    // does it end while the old inode lives on (in the trash, say): watched anew.
+    m_watcher->removePath(BookmarkFile);
+    m_watcher->addPath(BookmarkFile);
     if (now != catalogue.identity())
         reread(false);
 }
