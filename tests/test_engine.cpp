@@ -134,7 +134,7 @@ void TestEngine::golden_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<int>("folder");
     QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text"); // new folders on the way, then the link text, joined by "/"
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("root list, CRLF") << "netscape-crlf.html" << -1 << "https://linkcrate.example/" << "New link"
@@ -173,6 +173,15 @@ void TestEngine::golden_data()
         << "shift_jis.html" << 0 << "https://linkcrate.example/jp" << "表と漢字 한 ¥" << "shift_jis.nihon.expected.html";
     QTest::newRow("CR only") << "cr-only.html" << 0 << "https://linkcrate.example/classic" << "Classic"
                              << "cr-only.classic.expected.html";
+    QTest::newRow("new folder in an empty folder, markup in its name, LF") << "firefox-lf.html" << 1 << "https://r.example/"
+        << "R&D <\"x\"> &amp;/A long read" << "firefox-lf.new-in-code.expected.html";
+    QTest::newRow("new folders in new folders at the top, CRLF, indented as the neighbours")
+        << "netscape-crlf.html" << -1 << "https://r.example/" << "Reading/Articles/A long read"
+        << "netscape-crlf.new-chain.expected.html";
+    QTest::newRow("new folder in Windows-1252, with a character it cannot hold")
+        << "cp1252.html" << 0 << "https://r.example/" << "Crème 漢/Lu" << "cp1252.new-folder.expected.html";
+    QTest::newRow("new folder in a list opened on a shared line: split, unindented")
+        << "oneline.html" << 0 << "https://r.example/" << "A/B/Flat" << "oneline.new-chain.expected.html";
 }
 
 void TestEngine::golden()
@@ -182,14 +191,28 @@ void TestEngine::golden()
     QFETCH(QString, url);
     QFETCH(QString, text);
     QFETCH(QString, expected);
+    QStringList names = text.split(u'/');
+    text = names.takeLast();
     const QString path = copyIn(input);
     const QByteArray before = readBytes(path);
     FolderCatalogue catalogue;
     QVERIFY(!catalogue.read(path).failed());
     synced.clear();
-    const FileError error = BookmarkInserter::insert(catalogue, folder, url, text);
+    const FileError error = BookmarkInserter::insert(catalogue, folder, url, text, {}, nullptr, nullptr, names);
     QVERIFY2(!error.failed(), qPrintable(error.message()));
     QCOMPARE(readBytes(path), readBytes(fixture(expected)));
+    // New folders read back as named, and numbered as a new read numbers them.
+    FolderCatalogue again;
+    QVERIFY(!again.read(path).failed());
+    const auto folders = [](const FolderCatalogue &c) {
+        QStringList rows;
+        for (qint32 i = 0; i < c.FolderCount; ++i)
+            rows << QStringLiteral("%1:%2").arg(c.parent(i)).arg(c.displayPath(i, u'/'));
+        return rows;
+    };
+    QCOMPARE(folders(catalogue), folders(again));
+    if (!names.isEmpty())
+        QCOMPARE(again.displayName(folder + qint32(names.size())), names.constLast());
     QCOMPARE(entries(m_dir->path()), QStringList{"bookmarks.html"});
     // The new version reached the disk before it took the file's place, and the
     // old one is in the trash, whole, with a record a file manager can restore.
@@ -316,6 +339,12 @@ void TestEngine::failuresLeaveTheFileAlone_data()
     QTest::newRow("file deleted") << "deleted" << int(FileError::Kind::Io) << "Could not open";
     QTest::newRow("folder number out of range") << "bad-index" << int(FileError::Kind::Changed) << "no folder";
     QTest::newRow("made read-only by its owner") << "read-only" << int(FileError::Kind::ReadOnly) << "is read-only";
+    QTest::newRow("ISO-2022-JP declared") << "iso-2022-jp" << int(FileError::Kind::Unusable) << "set ISO-2022-JP, in";
+    QTest::newRow("address beyond the check's reach") << "long" << int(FileError::Kind::Refused) << "takes 70000 bytes";
+    QTest::newRow("new folder without a name") << "name: \t" << int(FileError::Kind::Unusable) << "type a name";
+    QTest::newRow("new folder name with \\") << "name:a\\b" << int(FileError::Kind::Unusable) << "path splits";
+    QTest::newRow("new folder name with /") << "name:a/b" << int(FileError::Kind::Unusable) << "path splits";
+    QTest::newRow("new folders 1000 deep") << "deep" << int(FileError::Kind::Unusable) << "more than 1000 deep";
 }
 
 void TestEngine::failuresLeaveTheFileAlone()
@@ -326,12 +355,17 @@ void TestEngine::failuresLeaveTheFileAlone()
     // Large enough to be copied in several blocks.
     QByteArray content = readBytes(fixture(QStringLiteral("netscape-crlf.html")));
     content.insert(content.indexOf("</DL>"), QByteArray(3 << 20, ' '));
+    if (injection == QLatin1String("iso-2022-jp"))
+        content.prepend("<META CHARSET=\"ISO-2022-JP\">\n");
     const QString path = write(content);
     FolderCatalogue catalogue;
     QVERIFY(!catalogue.read(path).failed());
     qint32 folder = 2;
     std::function<void()> keepAlive;
     QByteArray theirs;
+    QStringList names = injection == QLatin1String("deep") ? QStringList(999, QStringLiteral("d")) : QStringList();
+    if (injection.startsWith(QLatin1String("name:")))
+        names = QStringList{QStringLiteral("ok"), injection.mid(5)};
 
     // Rewrites the file in place keeping its size and modification time (or only
     // its second), so that only the content tells.
@@ -388,7 +422,9 @@ void TestEngine::failuresLeaveTheFileAlone()
     const QByteArray before = theirs.isEmpty() ? readBytes(path) : theirs;
     const QStringList filesBefore = entries(m_dir->path());
 
-    const FileError error = BookmarkInserter::insert(catalogue, folder, QStringLiteral("u"), QStringLiteral("t"), keepAlive);
+    const QString url = injection == QLatin1String("long") ? QString(70000, u'a') : QStringLiteral("u");
+    const FileError error = BookmarkInserter::insert(catalogue, folder, url, QStringLiteral("t"), keepAlive, nullptr,
+                                                     nullptr, names);
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
     if (injection == QLatin1String("no-trash"))
         QFile::remove(QFileInfo(trashDir()).path());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -40,6 +41,9 @@ bool endsHost(char c)
 {
     return c == '/' || c == '?' || c == '#';
 }
+
+// The copies of an address are read back from the file this much at a time.
+constexpr qsizetype WindowBytes = 256 * 1024;
 
 // Not for an adversary (a match is checked against the real text), just fast.
 quint64 hashBytes(const char *data, qsizetype size)
@@ -128,19 +132,38 @@ QList<qint32> AddressIndex::foldersOf(QByteArrayView address, const QString &fil
     canonical(address, false, wanted);
     const quint64 hash = hashBytes(wanted.constData(), wanted.size());
     QList<qint32> folders;
+    // Linear in the copies of the address, however many folders hold them: each
+    // folder is told by a flag, and the text of each copy is read from a window of
+    // the file that moves forward, as the entries are in file order.
+    std::vector<bool> holds;
     QFile in(file);
+    QByteArray window;
+    qint64 windowStart = 0;
     QByteArray found;
     for (const Entry &entry : m_entries) {
-        if (entry.hash != hash || folders.contains(entry.folder))
+        const size_t slot = size_t(entry.folder + 1);
+        if (entry.hash != hash || (slot < holds.size() && holds[slot]))
             continue;
         // Equal hashes may still be different addresses: read the real text.
-        if (!in.isOpen() && !in.open(QIODevice::ReadOnly))
-            break;
-        if (!in.seek(entry.offset))
+        if (entry.offset < windowStart || entry.offset + entry.length > windowStart + window.size()) {
+            if (!in.isOpen() && !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+                break;
+            if (!in.seek(entry.offset))
+                continue;
+            window.resize(std::max<qsizetype>(WindowBytes, entry.length));
+            const qint64 got = in.read(window.data(), window.size());
+            window.resize(std::max<qint64>(got, 0));
+            windowStart = entry.offset;
+            if (window.size() < entry.length)
+                continue;
+        }
+        canonical(QByteArrayView(window).sliced(entry.offset - windowStart, entry.length), true, found);
+        if (found != wanted)
             continue;
-        canonical(in.read(entry.length), true, found);
-        if (found == wanted)
-            folders.append(entry.folder);
+        if (slot >= holds.size())
+            holds.resize(slot + 1);
+        holds[slot] = true;
+        folders.append(entry.folder);
     }
     return folders;
 }

@@ -52,10 +52,34 @@ QString safeText(const QString &text)
             out += QStringLiteral("&lt;");
         else if (u == '>')
             out += QStringLiteral("&gt;");
+        else if (u == '"')
+            out += QStringLiteral("&quot;");
         else
             out += c;
     }
     return out;
+}
+
+// Why the line cannot go into a file of this charset, if it cannot.
+FileError refusal(const TextCodec &codec, const QByteArray &line, const QString &path)
+{
+    if (codec.kind() == TextCodec::Kind::Shifting)
+        return FileError::shiftingCharset(path, QString::fromLatin1(codec.name()));
+    // The already-bookmarked check looks for an address only so far into its tag,
+    // which keeps its time and memory bounded whatever a file holds: an address
+    // it would never find again is refused. The tag starts after "<DT>"; its
+    // closing quote is the first one before a '>', as the address has neither.
+    const qsizetype limit = BookmarkScanner::MaxAddressBytes - qsizetype(sizeof("<A HREF=\"\""));
+    const qsizetype bytes = line.indexOf("\">") - qsizetype(sizeof("<DT><A HREF=\"") - 1);
+    if (bytes > limit)
+        return FileError::addressTooLong(path, bytes, limit);
+    return {};
+}
+
+// A folder's name as its heading holds it: read back, references are decoded.
+QString safeName(const QString &name)
+{
+    return safeText(name).replace(u'"', QStringLiteral("&quot;"));
 }
 
 // One addition's hold on the file: the lock against other writers (from before
@@ -108,6 +132,15 @@ QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString 
         + codec.encode(safeText(text)) + QByteArrayLiteral("</A>");
 }
 
+QString BookmarkInserter::folderNameRefusal(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("Please type a name for the new folder.");
+    if (name.contains(u'\\') || name.contains(u'/'))
+        return QStringLiteral("A folder name cannot hold \"\\\" or \"/\": a folder path splits there.");
+    return {};
+}
+
 QString BookmarkInserter::rewriteTarget(const QString &BookmarkFile)
 {
     // Through a symbolic link (into a synced folder, say) the link's target is
@@ -120,9 +153,9 @@ QString BookmarkInserter::rewriteTarget(const QString &BookmarkFile)
     return resolved.isEmpty() ? info.symLinkTarget() : resolved;
 }
 
-FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 folderIndex, const QByteArray &line,
-                                    QIODevice &in, QIODevice &out, const QString &path,
-                                    const std::function<void()> &keepAlive)
+FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 folderIndex,
+                                    const QList<QByteArray> &lines, const QList<int> &depths, QIODevice &in,
+                                    QIODevice &out, const QString &path, const std::function<void()> &keepAlive)
 {
     BookmarkScanner scanner(&in);
     BlockWriter writer(&out);
@@ -151,7 +184,7 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
             return FileError::changed(path, QStringLiteral("the folders are not the ones read"));
     }
 
-    scanner.insertLine(line);
+    scanner.insertLines(lines, depths);
     if (!scanner.copyRest())
         return FileError::io(QStringLiteral("read"), path, scanner.errorString());
     if (!writer.flush())
@@ -161,11 +194,24 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
 
 FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderIndex, const QString &url,
                                    const QString &text, const std::function<void()> &keepAlive, BookmarkLock *heldLock,
-                                   LastAddition *record)
+                                   LastAddition *record, const QStringList &newFolders)
 {
     const QString &BookmarkFile = catalogue.fileName();
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
         return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
+    for (const QString &name : newFolders) {
+        if (const QString refusal = folderNameRefusal(name); !refusal.isEmpty())
+            return FileError::unusable(BookmarkFile, QStringLiteral("gets no new folder \"%1\". %2").arg(name, refusal));
+    }
+    qsizetype depth = newFolders.size();
+    for (qint32 i = folderIndex; i != FolderCatalogue::Root; i = catalogue.parent(i))
+        ++depth;
+    if (depth > FolderWalker::MaxDepth)
+        return FileError::unusable(BookmarkFile, QStringLiteral("would nest folders more than %1 deep")
+                                                     .arg(FolderWalker::MaxDepth));
+    const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
+    if (const FileError error = refusal(catalogue.codec(), line, BookmarkFile); error.failed())
+        return error;
     Hold hold;
     if (const FileError error = hold.take(BookmarkFile, heldLock); error.failed())
         return error;
@@ -173,14 +219,31 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
         return FileError::changed(BookmarkFile, QStringLiteral("its size or modification time differ"));
     if (const FileError error = hold.begin(); error.failed())
         return error;
-    const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
-    if (const FileError error = rewrite(catalogue, folderIndex, line, hold.InFile, *hold.replacement->device(),
-                                        hold.target, keepAlive);
+    // The new folders' headings and lists around the bookmark, each a level in.
+    QList<QByteArray> names;
+    QList<QByteArray> lines;
+    QList<int> depths;
+    for (const QString &name : newFolders) {
+        names << catalogue.codec().encode(safeName(name));
+        lines << "<DT><H3>" + names.constLast() + "</H3>" << QByteArrayLiteral("<DL><p>");
+        depths << int(names.size() - 1) << int(names.size() - 1);
+    }
+    lines << line;
+    depths << int(names.size());
+    for (qsizetype level = names.size() - 1; level >= 0; --level) {
+        lines << QByteArrayLiteral("</DL><p>");
+        depths << int(level);
+    }
+    if (names.isEmpty())
+        depths.clear(); // the bookmark alone: one line, unindented
+    if (const FileError error = rewrite(catalogue, folderIndex, lines, depths, hold.InFile,
+                                        *hold.replacement->device(), hold.target, keepAlive);
         error.failed())
         return error;
     FileIdentity written;
     if (const FileError error = hold.commit(written); error.failed())
         return error;
+    catalogue.adoptNewFolders(folderIndex, names);
     catalogue.adoptRewrite(written);
     if (record)
         *record = hold.record(written);
@@ -214,7 +277,12 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
         return failed(walk.error());
     result.codec = walk.codec();
     const QByteArray line = bookmarkLine(walk.codec(), url, text);
-    walk.watchAddress(url, [&search](qint32 folder, const QString &path) { search.holdsAddress(folder, path); });
+    if (FileError error = refusal(walk.codec(), line, hold.target); error.failed())
+        return failed(std::move(error));
+    walk.watchAddress(url, [&search, &result](qint32 folder, const QString &path) {
+        if (++result.holders <= FolderSearch::HoldersNamed)
+            search.holdsAddress(folder, path);
+    });
 
     bool placed = search.isTarget(FolderCatalogue::Root, QString());
     if (placed)

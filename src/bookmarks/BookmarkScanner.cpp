@@ -317,35 +317,68 @@ QByteArray BookmarkScanner::terminatorAhead()
 
 void BookmarkScanner::insertLine(QByteArrayView entry)
 {
+    insertLines({entry.toByteArray()}, {});
+}
+
+void BookmarkScanner::insertLines(const QList<QByteArray> &lines, const QList<int> &depths)
+{
     passOn();
-    // White space after the tag, as far as one block goes.
-    qsizetype space = 0;
-    for (;;) {
-        const char *data = m_buffer.constData();
-        while (m_pos + space < m_end && (data[m_pos + space] == ' ' || data[m_pos + space] == '\t'))
-            ++space;
-        if (m_pos + space < m_end || !fill())
-            break;
-    }
+    const qsizetype space = blanksAhead();
     // A CR and whether an LF follows it, in one view.
     if (m_pos + space < m_end && m_buffer.constData()[m_pos + space] == '\r')
         ensure(space + 2);
     const char *data = m_buffer.constData();
     const qsizetype at = m_pos + space;
     if (at < m_end && (data[at] == '\n' || data[at] == '\r')) {
-        // One marker a line, as browsers write: the new line follows this one.
+        // One marker a line, as browsers write: the new lines follow this one.
         const QByteArray eol = terminatorAhead();
         m_pos = at + eol.size();
         passOn();
-        m_out->write(entry);
-        m_out->write(eol);
+        QByteArray step;
+        const QByteArray indent = depths.isEmpty() ? QByteArray() : indentAhead(step);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!depths.isEmpty())
+                m_out->write(indent + step.repeated(depths.value(i)));
+            m_out->write(lines[i]);
+            m_out->write(eol);
+        }
         return;
     }
     // More follows the tag on its line: split the line there.
     const QByteArray eol = terminatorAhead();
     m_out->write(eol);
-    m_out->write(entry);
-    m_out->write(eol);
+    for (const QByteArray &line : lines) {
+        m_out->write(line);
+        m_out->write(eol);
+    }
+}
+
+qsizetype BookmarkScanner::blanksAhead()
+{
+    // Spaces and tabs from the scan on, as far as one block goes.
+    qsizetype space = 0;
+    for (;;) {
+        const char *data = m_buffer.constData();
+        while (m_pos + space < m_end && (data[m_pos + space] == ' ' || data[m_pos + space] == '\t'))
+            ++space;
+        if (m_pos + space < m_end || !fill())
+            return space;
+    }
+}
+
+QByteArray BookmarkScanner::indentAhead(QByteArray &step)
+{
+    // The list's entries stand as indented as the line after its opening; when
+    // that line closes the list at once, one step further in, as browsers write.
+    // A step is a tab where the file indents with tabs, else four spaces. A run
+    // of blanks longer than any indentation is not copied a level at a time.
+    const qsizetype space = blanksAhead();
+    ensure(space + 5);
+    QByteArray indent(m_buffer.constData() + m_pos, space > 256 ? 0 : space);
+    step = indent.contains('\t') ? QByteArrayLiteral("\t") : QByteArrayLiteral("    ");
+    if (matchesAt(m_buffer.constData(), m_pos + space, m_end, "</dl"))
+        indent += step;
+    return indent;
 }
 
 bool BookmarkScanner::copyRest()

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -67,6 +68,10 @@ public:
     // terminator of the opening line (the file's first one when that line has
     // none, CR LF when the file has none). Needs copy-through.
     void insertLine(QByteArrayView entry);
+    // The same for several lines (a folder with its list, say), each indented as
+    // the list's own entries are, plus `depths[i]` steps. A list opened on a line
+    // shared with more gets its lines unindented, as its entries are.
+    void insertLines(const QList<QByteArray> &lines, const QList<int> &depths);
     // Copies everything not yet passed to the output.
     [[nodiscard]] bool copyRest();
 
@@ -86,6 +91,8 @@ private:
     void readHeadingName();
     void readAddress();
     QByteArray terminatorAhead();
+    qsizetype blanksAhead();
+    QByteArray indentAhead(QByteArray &step);
     void noteFirstTerminator(qsizetype from);
 
     QIODevice *m_in;

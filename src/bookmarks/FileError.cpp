@@ -44,6 +44,8 @@ QString FileError::message() const
         return sentence(QStringLiteral("\"%1\" is read-only: %2").arg(path, reason));
     case Kind::Unusable:
         return sentence(QStringLiteral("\"%1\" %2").arg(path, reason));
+    case Kind::Refused:
+        return sentence(QStringLiteral("Could not add the bookmark to \"%1\": %2").arg(path, reason));
     }
     return {};
 }
@@ -88,6 +90,26 @@ FileError FileError::readOnly(const QString &path)
     return {Kind::ReadOnly, QStringLiteral("add to"), path,
             QStringLiteral("its owner has protected it against changes. Make it writable (in its properties, "
                            "or with \"chmod u+w\") to add bookmarks to it"),
+            true};
+}
+
+FileError FileError::shiftingCharset(const QString &path, const QString &charset)
+{
+    return unusable(path, QStringLiteral("is written in the character set %1, in which plain letters and signs can "
+                                         "stand for other text, so that a bookmark added to it could garble it. Its "
+                                         "folders can be listed, but nothing is added to it. A browser that imports "
+                                         "it and exports the bookmarks again writes them in UTF-8, which Linkcrate "
+                                         "adds to")
+                              .arg(charset.toUpper()));
+}
+
+FileError FileError::addressTooLong(const QString &path, qsizetype bytes, qsizetype limit)
+{
+    return {Kind::Refused, QStringLiteral("add to"), path,
+            QStringLiteral("the address takes %1 bytes in the file; Linkcrate adds addresses of up to %2 bytes, "
+                           "the longest that its check for an address already in the file finds")
+                .arg(bytes)
+                .arg(limit),
             true};
 }
 

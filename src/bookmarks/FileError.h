@@ -15,6 +15,7 @@ struct FileError
         Trash,       // the old version could not be put in the trash
         Unusable,    // not a file Linkcrate can work on: the reason says why
         ReadOnly,    // the file's owner made it read-only
+        Refused,     // the bookmark itself cannot be added: the reason says why
     };
 
     Kind kind = Kind::None;
@@ -41,6 +42,10 @@ struct FileError
     // "\"PATH\" " followed by `reason`, a sentence that says what the file is.
     static FileError unusable(const QString &path, const QString &reason);
     static FileError readOnly(const QString &path);
+    // The file's charset lets ASCII bytes stand for other text (`charset`: its name).
+    static FileError shiftingCharset(const QString &path, const QString &charset);
+    // The address takes `bytes` in the file, more than `limit`.
+    static FileError addressTooLong(const QString &path, qsizetype bytes, qsizetype limit);
 
     // The system's reason for an errno value, in words a user can act on.
     static QString systemReason(int systemError);

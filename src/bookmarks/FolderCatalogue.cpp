@@ -80,6 +80,25 @@ QString FolderCatalogue::displayPath(qint32 index, QChar separator) const
     return joinedPath<QString>(*this, index, separator, [this](qint32 i) { return displayName(i); });
 }
 
+void FolderCatalogue::adoptNewFolders(qint32 parent, const QList<QByteArray> &rawNames)
+{
+    if (rawNames.isEmpty())
+        return;
+    const qint32 first = parent + 1;
+    const auto added = qint32(rawNames.size());
+    for (Folder &folder : m_folders) {
+        if (folder.parent >= first)
+            folder.parent += added;
+    }
+    QList<Folder> chain;
+    for (qint32 i = 0; i < added; ++i) {
+        chain.append({i == 0 ? parent : first + i - 1, m_names.size(), rawNames[i].size()});
+        m_names += rawNames[i];
+    }
+    m_folders = m_folders.first(first) + chain + m_folders.sliced(first);
+    FolderCount += added;
+}
+
 QList<qint32> FolderCatalogue::foldersHolding(const QString &address) const
 {
     if (m_addressesStale) {

@@ -47,6 +47,10 @@ public:
     // time), and again after an addition, which moves them.
     QList<qint32> foldersHolding(const QString &address) const;
 
+    // After a rewrite that made folders named `rawNames` at the top of `parent`'s
+    // list, each inside the one before: they are numbered as a new read numbers
+    // them, right after their parent, and the folders after them move up.
+    void adoptNewFolders(qint32 parent, const QList<QByteArray> &rawNames);
     // After a successful rewrite, the new file is the one we know.
     void adoptRewrite(const FileIdentity &identity)
     {

@@ -3,6 +3,8 @@
 #include "bookmarks/AddressIndex.h"
 #include "bookmarks/BookmarkScanner.h"
 
+#include <vector>
+
 FolderPathWalk::FolderPathWalk(BookmarkScanner &scanner, const QString &path, QChar separator)
     : m_scanner(scanner)
     , m_path(path)
@@ -65,15 +67,21 @@ void FolderPathWalk::watchAddress(const QString &address, std::function<void(qin
     while (stem.endsWith('/'))
         stem.chop(1);
     const char last = stem.isEmpty() ? '\0' : stem.back();
-    m_scanner.setAddressCallback([this, wanted, last, found = std::move(found), form = QByteArray()](
-                                     QByteArrayView href, qint64) mutable {
+    m_scanner.setAddressCallback([this, wanted, last, found = std::move(found), form = QByteArray(),
+                                  told = std::vector<bool>()](QByteArrayView href, qint64) mutable {
         QByteArrayView end = href.trimmed();
         while (end.endsWith('/'))
             end.chop(1);
         if ((end.isEmpty() ? '\0' : end.back()) != last && !end.endsWith(';'))
             return;
         AddressIndex::canonical(href, true, form);
-        if (form == wanted)
-            found(m_walker.current(), m_paths.pathOf(m_walker.current()));
+        // Each folder once, however many copies it holds, in time linear in them.
+        const size_t slot = size_t(m_walker.current() + 1);
+        if (form != wanted || (slot < told.size() && told[slot]))
+            return;
+        if (slot >= told.size())
+            told.resize(slot + 1);
+        told[slot] = true;
+        found(m_walker.current(), m_paths.pathOf(m_walker.current()));
     });
 }

@@ -31,8 +31,9 @@ public:
     // which has to be read before an undeclared charset is certain.
     [[nodiscard]] Step finish();
     const FileError &error() const { return m_error; }
-    // After start(): calls `found` with the folder (and its path) of every bookmark
-    // whose address is `address`, compared as AddressIndex::canonical does.
+    // After start(): calls `found` with each folder (and its path) that holds a
+    // bookmark whose address is `address`, compared as AddressIndex::canonical
+    // does: once per folder, in file order.
     void watchAddress(const QString &address, std::function<void(qint32 folder, const QString &path)> found);
 
 private:

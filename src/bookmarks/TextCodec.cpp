@@ -106,7 +106,7 @@ private:
 // Labels that browsers read as a wider charset than the one they name, or as
 // one glibc spells differently; the first entry of each row is iconv's name.
 // (glibc's plain SHIFT_JIS reads 0x5C as a yen sign, browsers as a backslash.)
-const std::array<std::initializer_list<const char *>, 8> Aliases = {{
+const std::array<std::initializer_list<const char *>, 9> Aliases = {{
     {"utf-8", "utf8", "unicode-1-1-utf-8", "unicode11utf8", "unicode20utf8", "x-unicode20utf8",
      // The file was read as ASCII to find its label, so it is not UTF-16.
      "utf-16", "utf-16le", "utf-16be", "unicode", "unicodefffe", "ucs-2", "iso-10646-ucs-2", "csunicode"},
@@ -121,6 +121,7 @@ const std::array<std::initializer_list<const char *>, 8> Aliases = {{
     {"WINDOWS-1254", "iso-8859-9", "csisolatin5", "iso-ir-148", "iso8859-9", "iso88599", "iso_8859-9", "l5",
      "latin5", "x-cp1254"},
     {"WINDOWS-874", "dos-874", "iso-8859-11", "iso8859-11", "iso885911", "tis-620"},
+    {"UTF-7", "unicode-1-1-utf-7", "csunicode11utf7"},
 }};
 
 QByteArray iconvName(const QByteArray &label)
@@ -136,17 +137,42 @@ QByteArray iconvName(const QByteArray &label)
 
 // Whether the charset writes tabs, line breaks and printable ASCII as ASCII: the
 // file's markup was found that way, and our line's markup is written that way.
-bool keepsAscii(const QByteArray &name)
+bool writesAsItself(const QByteArray &name, const QByteArray &ascii)
 {
     Conversion toCharset(name.constData(), "UTF-8");
     if (!toCharset.valid())
         return false;
-    QByteArray ascii = "\t\r\n";
-    for (char c = 0x20; c < 0x7F; ++c)
-        ascii += c;
     bool clean = false;
     return toCharset.run(ascii, "?", &clean) == ascii && clean;
 }
+
+bool keepsAscii(const QByteArray &name)
+{
+    QByteArray ascii = "\t\r\n";
+    for (char c = 0x20; c < 0x7F; ++c)
+        ascii += c;
+    return writesAsItself(name, ascii);
+}
+
+// Whether some text other than ASCII is written in this charset with ASCII
+// bytes alone: by escapes that shift what follows (ISO-2022-JP, -KR, -CN), by a
+// base64 run (UTF-7), or by giving ASCII's places to letters (ISO 646 sets).
+bool shiftsAscii(const QByteArray &name)
+{
+    Conversion toCharset(name.constData(), "UTF-8");
+    if (!toCharset.valid())
+        return false;
+    for (const char *sample : {"\u00E9", "\u00C4", "\u3042", "\u4E2D", "\uD55C", "\u042F", "\u20AC"}) {
+        bool clean = false;
+        const QByteArray bytes = toCharset.run(sample, {}, &clean);
+        if (clean && !bytes.isEmpty() && std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x80; }))
+            return true;
+    }
+    return false;
+}
+
+// Such charsets that glibc's iconv does not know (browsers know HZ by these).
+constexpr std::array<QByteArrayView, 2> ShiftingUnknownToIconv = {"hz-gb-2312", "hz"};
 
 // The one character as the charset writes it, or nothing if the charset cannot
 // hold it, or holds it only in bytes that could be read as markup or a line
@@ -239,7 +265,15 @@ TextCodec TextCodec::forLabel(QByteArrayView label)
     const QByteArray name = plain ? iconvName(l) : QByteArray();
     if (name == "utf-8")
         return TextCodec(Kind::Utf8);
-    if (name.isEmpty() || name == "windows-1252" || !keepsAscii(name))
+    if (std::find(ShiftingUnknownToIconv.begin(), ShiftingUnknownToIconv.end(), name) != ShiftingUnknownToIconv.end())
+        return TextCodec(Kind::Shifting, name);
+    if (name.isEmpty() || name == "windows-1252")
+        return TextCodec(Kind::Windows1252);
+    // Only where ASCII's letters are themselves: EBCDIC writes é as an ASCII
+    // byte too, but no markup can be read in it at all.
+    if (writesAsItself(name, "HREFhref0123456789") && shiftsAscii(name))
+        return TextCodec(Kind::Shifting, name);
+    if (!keepsAscii(name))
         return TextCodec(Kind::Windows1252);
     return TextCodec(Kind::Other, name);
 }
@@ -263,7 +297,7 @@ QString TextCodec::decode(QByteArrayView bytes) const
 {
     if (m_kind == Kind::Utf8)
         return QString::fromUtf8(bytes);
-    if (m_kind == Kind::Other) {
+    if (m_kind == Kind::Other || m_kind == Kind::Shifting) {
         Conversion fromCharset("UTF-8", m_name.constData());
         if (fromCharset.valid())
             return QString::fromUtf8(fromCharset.run(bytes, "\xEF\xBF\xBD"));

@@ -12,7 +12,11 @@ class TextCodec
 public:
     // Other: any charset glibc's iconv knows that keeps ASCII as ASCII
     // (Shift_JIS, EUC-JP, GBK, Big5, KOI8-R, ISO-8859-x...), by its iconv name.
-    enum class Kind { Utf8, Windows1252, Other };
+    // Shifting: a charset in which ASCII bytes can stand for other text (the
+    // ISO-2022 family, UTF-7, HZ, the national ISO 646 sets): a "<DL>" in its
+    // bytes may be part of a Japanese title. Its names are shown as iconv decodes
+    // them (as Windows-1252 where iconv does not know it); nothing is written in it.
+    enum class Kind { Utf8, Windows1252, Other, Shifting };
 
     TextCodec() = default;
     explicit TextCodec(Kind kind) : m_kind(kind) {}
@@ -27,7 +31,7 @@ public:
     static QByteArray declaredCharset(QByteArrayView line);
 
     Kind kind() const { return m_kind; }
-    // The iconv name, for Other only.
+    // The iconv name, for Other and Shifting.
     const QByteArray &name() const { return m_name; }
     QString decode(QByteArrayView bytes) const;
     // Characters this charset cannot hold become numeric character references.

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "flow/AdditionFlow.h"
+
 #include <QStringList>
 #include <QTextStream>
 
 #include <optional>
-
-class BookmarkLock;
-class FolderCatalogue;
-class TextCodec;
-struct LastAddition;
 
 // linkcrate-add: adds a bookmark, or lists the folders, from the command line.
 class AddCommand
@@ -22,15 +19,6 @@ public:
         Usage = 64, // EX_USAGE
     };
 
-    // The folder asked for, before it is looked up in a file.
-    struct FolderChoice
-    {
-        enum class By { Root, Path, Index };
-        By by = By::Root;
-        QString path;
-        qint32 index = -1;
-    };
-
     // What the command line asks for.
     struct Request
     {
@@ -42,7 +30,7 @@ public:
         QString file; // as given; empty for the one in the settings
         QString text;
         QString address; // as typed
-        FolderChoice folder;
+        AdditionFlow::FolderChoice folder;
     };
 
     AddCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
@@ -56,19 +44,11 @@ private:
     using Stop = std::optional<int>;
 
     Stop parse(const QStringList &arguments, Request &request);
-    Stop findFile(Request &request);
-    int undo(const Request &request);
-    Stop addInOnePass(const Request &request, BookmarkLock &lock);
-    Stop listInOnePass(const Request &request);
-    int list(const FolderCatalogue &catalogue);
-    static void appendListLine(QByteArray &text, qint32 index, const QString &path);
-    void printList(const QByteArray &text);
-    int add(const Request &request, FolderCatalogue &catalogue, BookmarkLock *lock);
-    void remember(const LastAddition &record);
-    void show(const QString &heading, const TextCodec &codec, const QString &address, const QString &text);
-
-    void say(const QString &message);
+    // Prints to `stream`; on the error stream after the program's name.
+    void say(QTextStream &stream, const QString &message);
     int fail(int code, const QString &message);
+    // The exit status for what the flow said, which is printed.
+    int fail(const AdditionFlow::Outcome &outcome);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -7,6 +7,9 @@ const QString LastFolderKey = QStringLiteral("Window/LastFolder");
 const QString LastFolderRankKey = QStringLiteral("Window/LastFolderRank");
 const QString GeometryKey = QStringLiteral("Window/Geometry");
 const QString LastAdditionGroup = QStringLiteral("LastAddition");
+const QString RecentFoldersGroup = QStringLiteral("RecentFolders");
+const QString PathKey = QStringLiteral("Path");
+const QString RankKey = QStringLiteral("Rank");
 } // namespace
 
 Settings::Settings()
@@ -55,7 +58,35 @@ void Settings::setWindowGeometry(const QByteArray &geometry)
     m_settings->setValue(GeometryKey, geometry);
 }
 
-LastAddition Settings::lastAddition() const
+QList<Settings::FolderPlace> Settings::recentFolders() const
+{
+    m_settings->sync();
+    QList<FolderPlace> places;
+    const int count = m_settings->beginReadArray(RecentFoldersGroup);
+    for (int i = 0; i < count; ++i) {
+        m_settings->setArrayIndex(i);
+        places.append({m_settings->value(PathKey).toStringList(), std::max(0, m_settings->value(RankKey, 0).toInt())});
+    }
+    m_settings->endArray();
+    return places;
+}
+
+void Settings::setRecentFolders(const QList<FolderPlace> &places)
+{
+    m_settings->remove(RecentFoldersGroup);
+    m_settings->beginWriteArray(RecentFoldersGroup, int(places.size()));
+    for (int i = 0; i < places.size(); ++i) {
+        m_settings->setArrayIndex(i);
+        // As for the last folder: the root list has no path key.
+        if (!places[i].path.isEmpty())
+            m_settings->setValue(PathKey, places[i].path);
+        m_settings->setValue(RankKey, places[i].rank);
+    }
+    m_settings->endArray();
+    m_settings->sync();
+}
+
+QVariantMap Settings::lastAddition() const
 {
     m_settings->sync();
     m_settings->beginGroup(LastAdditionGroup);
@@ -63,19 +94,16 @@ LastAddition Settings::lastAddition() const
     for (const QString &key : m_settings->childKeys())
         map.insert(key, m_settings->value(key));
     m_settings->endGroup();
-    return LastAddition::fromMap(map);
+    return map;
 }
 
-void Settings::setLastAddition(const LastAddition &record)
+void Settings::setLastAddition(const QVariantMap &record)
 {
     m_settings->remove(LastAdditionGroup);
-    if (record.isValid()) {
-        m_settings->beginGroup(LastAdditionGroup);
-        const QVariantMap map = record.toMap();
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            m_settings->setValue(it.key(), it.value());
-        m_settings->endGroup();
-    }
+    m_settings->beginGroup(LastAdditionGroup);
+    for (auto it = record.cbegin(); it != record.cend(); ++it)
+        m_settings->setValue(it.key(), it.value());
+    m_settings->endGroup();
     m_settings->sync();
 }
 

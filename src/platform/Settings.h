@@ -1,11 +1,10 @@
 #pragma once
 
-#include "bookmarks/LastAddition.h"
-
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -31,20 +30,26 @@ public:
     {
         QStringList path;
         int rank = 0;
+        friend bool operator==(const FolderPlace &, const FolderPlace &) = default;
     };
     FolderPlace lastFolder() const;
     void setLastFolder(const FolderPlace &place);
+    // The folders added to most recently, newest first, each once. Read afresh
+    // and written at once, as every front end adds to them.
+    QList<FolderPlace> recentFolders() const;
+    void setRecentFolders(const QList<FolderPlace> &places);
 
     // The window's size and place, as QWidget::saveGeometry() gives them.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
 
-    // The last addition to a bookmark file, by this program or linkcrate-add, in
-    // a group of its own. Read afresh from the disk, since the other program may
-    // have written it since; written to the disk at once for the same reason. An
-    // empty record clears it.
-    LastAddition lastAddition() const;
-    void setLastAddition(const LastAddition &record);
+    // What undoing the last addition to a bookmark file needs, by this program
+    // or linkcrate-add, as plain values in a group of their own; the engine says
+    // what they mean. Read afresh from the disk, since the other program may have
+    // written it since; written to the disk at once for the same reason. An empty
+    // record clears it.
+    QVariantMap lastAddition() const;
+    void setLastAddition(const QVariantMap &record);
 
     // How many previous versions of each bookmark file stay in the trash; 0
     // keeps them all.

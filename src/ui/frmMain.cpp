@@ -1,10 +1,5 @@
 #include "ui/frmMain.h"
 
-#include "bookmarks/BookmarkInserter.h"
-#include "bookmarks/BookmarkRecovery.h"
-#include "bookmarks/EntryCheck.h"
-#include "bookmarks/LastAddition.h"
-#include "platform/UrlTranslation.h"
 #include "platform/UserPrompts.h"
 #include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
@@ -60,16 +55,10 @@ static_assert(UrlPlace.left + UrlPlace.width + RightMargin == DesignWidth
               "the button, the address field and the tree end at one right margin");
 static_assert(TreePlace.top - (UrlPlace.top + UrlPlace.height) == RowGap, "the rows are evenly spaced");
 
-// Joins the names of a folder's path; no folder name holds it in practice.
-constexpr QChar PathJoin = QChar(0x1F);
-
 QString nodeKey(qint32 index)
 {
     return QLatin1Char('D') + QString::number(index);
 }
-
-// The already-bookmarked question names this many folders at most.
-constexpr qsizetype FoldersNamed = 5;
 
 // What a browser hands over when a link is dragged out of it.
 struct DroppedLink
@@ -134,6 +123,9 @@ static void initResources()
 
 frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     : QWidget(parent)
+    , m_flow(settings)
+    , BookmarkFile(m_flow.file())
+    , catalogue(m_flow.catalogue())
     , Label1(new QLabel(QStringLiteral("&Text :"), this))
     , txtText(new SelectAllLineEdit(this))
     , Label2(new QLabel(QStringLiteral("&URL :"), this))
@@ -205,32 +197,32 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
 
 bool frmMain::Form_Load()
 {
-    BookmarkFile = m_settings.bookmarks();
-    const auto named = [](const QString &path) { return !path.isEmpty() && path != Settings::BookmarksDefault; };
     bool chosen = false;
+    QString file; // at first the remembered one
     QString askIn;
     for (;;) {
-        if (named(BookmarkFile))
-            recover(BookmarkFile);
-        if (!QFileInfo(BookmarkFile).isFile()) {
-            if (named(BookmarkFile)) {
-                m_prompts.message(QStringLiteral("\"%1\" was not found. Choose the bookmark file.").arg(BookmarkFile),
+        const AdditionFlow::OpenOutcome opened = m_flow.open({file});
+        showRecovery(opened.recovery);
+        if (opened.ok())
+            break;
+        if (opened.kind == AdditionFlow::Kind::NoFile) {
+            if (!opened.message.isEmpty()) {
+                m_prompts.message(opened.message + QStringLiteral(" Choose the bookmark file."),
                                   UserPrompts::Icon::Exclamation);
-                const QFileInfo gone(BookmarkFile);
+                const QFileInfo gone(opened.file);
                 askIn = gone.absoluteDir().exists() ? gone.absolutePath() : QString();
             }
-            const std::optional<QString> choice = m_prompts.chooseBookmarkFile(askIn);
-            if (!choice)
-                return false;
-            BookmarkFile = *choice;
-            chosen = true;
+        } else {
+            // A file that cannot be read must not lock the user out on every
+            // start: say why and ask for another, as on a first run.
+            m_prompts.message(opened.message, UserPrompts::Icon::Critical);
+            askIn = QFileInfo(opened.file).absolutePath();
         }
-        if (readCatalogue())
-            break;
-        // A file that cannot be read must not lock the user out on every start:
-        // say why and ask for another, as on a first run.
-        askIn = QFileInfo(BookmarkFile).absolutePath();
-        BookmarkFile.clear();
+        const std::optional<QString> choice = m_prompts.chooseBookmarkFile(askIn);
+        if (!choice)
+            return false;
+        file = *choice;
+        chosen = true;
     }
     if (chosen)
         rememberFile();
@@ -241,7 +233,7 @@ bool frmMain::Form_Load()
     restoreGeometry(m_settings.windowGeometry());
     show();
     FillTree();
-    selectFolder(chosen ? FolderCatalogue::Root : indexOf(m_settings.lastFolder()));
+    selectFolder(chosen ? FolderCatalogue::Root : m_flow.indexOf(m_flow.lastFolder()));
     watchFile();
     txtText->setFocus();
     return true;
@@ -254,15 +246,6 @@ void frmMain::loadImages()
     images.add(QStringLiteral(":/icons/bookmarks.svg"));
     images.add(QStringLiteral(":/icons/folder-closed.svg"));
     images.add(QStringLiteral(":/icons/folder-open.svg"));
-}
-
-bool frmMain::readCatalogue()
-{
-    const FileError error = catalogue.read(BookmarkFile);
-    if (!error.failed())
-        return true;
-    m_prompts.message(error.message(), UserPrompts::Icon::Critical);
-    return false;
 }
 
 void frmMain::FillTree()
@@ -279,23 +262,15 @@ void frmMain::FillTree()
 
 bool frmMain::InvalidInput()
 {
-    const EntryCheck::Verdict verdict = EntryCheck::check(txtText->text(), txtUrl->text());
-    switch (verdict) {
-    case EntryCheck::Verdict::Ok:
+    const AdditionFlow::EntryOutcome entry = AdditionFlow::checkEntry(txtText->text(), txtUrl->text());
+    if (entry.ok())
         return false;
-    case EntryCheck::Verdict::RefusedCharacter:
-        m_prompts.message(EntryCheck::message(verdict), UserPrompts::Icon::None);
-        txtText->setFocus();
-        return true;
-    case EntryCheck::Verdict::EmptyName:
-        m_prompts.message(EntryCheck::message(verdict), UserPrompts::Icon::Exclamation);
-        txtText->setFocus();
-        return true;
-    case EntryCheck::Verdict::EmptyUrl:
-        m_prompts.message(EntryCheck::message(verdict), UserPrompts::Icon::Exclamation);
+    m_prompts.message(entry.message, entry.verdict == EntryCheck::Verdict::RefusedCharacter ? UserPrompts::Icon::None
+                                                                                            : UserPrompts::Icon::Exclamation);
+    if (entry.verdict == EntryCheck::Verdict::EmptyUrl)
         txtUrl->setFocus();
-        return true;
-    }
+    else
+        txtText->setFocus();
     return true;
 }
 
@@ -323,15 +298,14 @@ void frmMain::cmdAdd_Click()
         return;
 
     setBusy(true);
-    txtUrl->setText(TranslateURL(txtUrl->text()));
-    if (const QList<qint32> holding = catalogue.foldersHolding(txtUrl->text()); !holding.isEmpty()) {
+    const AdditionFlow::Holders holders = m_flow.alreadyIn(txtUrl->text());
+    txtUrl->setText(holders.address);
+    if (!holders.folders.isEmpty()) {
         // The question needs the window enabled, but the folders must not be
         // read again under it: `index` has to go on naming the folder chosen.
         setBusy(false);
         m_busy = true;
-        const bool again = m_prompts.ask(
-            QStringLiteral("This address is already in: %1. Add it again?").arg(shownPaths(holding)),
-            QStringLiteral("Add again"), QStringLiteral("Cancel"));
+        const bool again = m_prompts.ask(holders.question, QStringLiteral("Add again"), QStringLiteral("Cancel"));
         m_busy = false;
         if (!again) {
             txtText->setFocus();
@@ -339,14 +313,18 @@ void frmMain::cmdAdd_Click()
         }
         setBusy(true);
     }
-    LastAddition record;
-    const FileError error = BookmarkInserter::insert(
-        catalogue, index, txtUrl->text(), txtText->text(), [] { QCoreApplication::processEvents(); }, nullptr,
-        &record);
+    AdditionFlow::AddRequest request;
+    request.text = txtText->text();
+    request.address = txtUrl->text();
+    request.folder.by = index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
+                                                       : AdditionFlow::FolderChoice::By::Index;
+    request.folder.index = index;
+    request.keepAlive = [] { QCoreApplication::processEvents(); };
+    const AdditionFlow::AddOutcome added = m_flow.add(request);
     setBusy(false);
 
-    if (error.kind == FileError::Kind::Changed) {
-        m_prompts.message(error.message()
+    if (added.kind == AdditionFlow::Kind::Changed) {
+        m_prompts.message(added.message
                               + QStringLiteral("\nNothing was written. The folders have been read again: "
                                                "check the folder and press Add again."),
                           UserPrompts::Icon::Exclamation);
@@ -354,14 +332,11 @@ void frmMain::cmdAdd_Click()
         txtText->setFocus();
         return;
     }
-    if (error.failed()) {
-        m_prompts.message(error.messageForUser(),
-                          UserPrompts::Icon::Critical);
+    if (!added.ok()) {
+        m_prompts.message(added.message, UserPrompts::Icon::Critical);
         txtText->setFocus();
         return;
     }
-    m_settings.setLastFolder(placeOf(index));
-    m_settings.setLastAddition(record);
     // Emptied without an undo step of their own, so that Ctrl+Z in the empty
     // field undoes the addition rather than bringing the text back.
     txtText->setText(QString());
@@ -369,29 +344,11 @@ void frmMain::cmdAdd_Click()
     txtText->setFocus();
 }
 
-QString frmMain::shownPaths(const QList<qint32> &folders) const
-{
-    QStringList shown;
-    for (const qint32 folder : folders.first(std::min(folders.size(), FoldersNamed))) {
-        QStringList names;
-        for (qint32 i = folder; i != FolderCatalogue::Root; i = catalogue.parent(i)) {
-            const QString name = catalogue.displayName(i);
-            names.prepend(name.isEmpty() ? FolderTree::NoName : name);
-        }
-        // The root list, as the tree names it.
-        shown.append(names.isEmpty() ? QStringLiteral("Bookmarks") : names.join(u'/'));
-    }
-    QString text = shown.join(QStringLiteral(", "));
-    if (folders.size() > FoldersNamed)
-        text += QStringLiteral(" and %1 more").arg(folders.size() - FoldersNamed);
-    return text;
-}
-
 void frmMain::undoLastAddition()
 {
     if (m_busy)
         return;
-    const LastAddition record = m_settings.lastAddition();
+    const LastAddition record = m_flow.lastAddition();
     // A Ctrl+Z too many after undoing typing must not take a bookmark away unasked.
     if (record.isValid()
         && !m_prompts.ask(QStringLiteral("Undo the last addition to \"%1\"? The file goes back to the version "
@@ -400,21 +357,14 @@ void frmMain::undoLastAddition()
                           QStringLiteral("Undo"), QStringLiteral("Cancel")))
         return;
     setBusy(true);
-    const FileError error = record.undo();
+    const AdditionFlow::Outcome undone = m_flow.undo({});
     setBusy(false);
-    if (error.failed()) {
-        // A record that can never be undone is not kept for another try.
-        if (error.kind == FileError::Kind::Unusable)
-            m_settings.setLastAddition({});
-        m_prompts.message(error.messageForUser(), UserPrompts::Icon::Exclamation);
+    if (!undone.ok()) {
+        m_prompts.message(undone.message, UserPrompts::Icon::Exclamation);
         return;
     }
-    m_settings.setLastAddition({});
     reread(true);
-    m_prompts.message(QStringLiteral("The last addition to \"%1\" has been undone; the version with it is in the "
-                                     "trash.")
-                          .arg(record.file),
-                      UserPrompts::Icon::Information);
+    m_prompts.message(undone.message, UserPrompts::Icon::Information);
 }
 
 bool frmMain::takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder)
@@ -435,42 +385,6 @@ bool frmMain::takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folde
     return true;
 }
 
-QStringList frmMain::pathKeys() const
-{
-    // Parents come before their children: one pass makes every path.
-    QStringList keys;
-    keys.reserve(catalogue.FolderCount);
-    for (qint32 i = 0; i < catalogue.FolderCount; ++i) {
-        const qint32 parent = catalogue.parent(i);
-        keys.append(parent == FolderCatalogue::Root ? catalogue.displayName(i)
-                                                    : keys[parent] + PathJoin + catalogue.displayName(i));
-    }
-    return keys;
-}
-
-Settings::FolderPlace frmMain::placeOf(qint32 index) const
-{
-    if (index == FolderCatalogue::Root)
-        return {};
-    const QStringList keys = pathKeys();
-    const auto rank = std::count(keys.cbegin(), keys.cbegin() + index, keys[index]);
-    return {keys[index].split(PathJoin), int(rank)};
-}
-
-qint32 frmMain::indexOf(const Settings::FolderPlace &place) const
-{
-    if (place.path.isEmpty())
-        return FolderCatalogue::Root;
-    const QString wanted = place.path.join(PathJoin);
-    const QStringList keys = pathKeys();
-    int rank = place.rank;
-    for (qint32 i = 0; i < keys.size(); ++i) {
-        if (keys[i] == wanted && rank-- == 0)
-            return i;
-    }
-    return FolderCatalogue::Root;
-}
-
 void frmMain::selectFolder(qint32 index)
 {
     Tree->selectKey(nodeKey(index));
@@ -478,18 +392,17 @@ void frmMain::selectFolder(qint32 index)
 
 void frmMain::reread(bool tellFailure)
 {
-    const Settings::FolderPlace place = placeOf(selectedIndex() < FolderCatalogue::Root ? FolderCatalogue::Root
-                                                                                        : selectedIndex());
-    if (tellFailure) {
-        if (!readCatalogue())
-            return;
-    } else if (catalogue.read(BookmarkFile).failed()) {
-        // Caught half-way through another program's rewrite: the next change
-        // brings the complete file, and Add checks the file in any case.
+    const AdditionFlow::FolderPlace place = m_flow.placeOf(selectedIndex());
+    if (const AdditionFlow::Outcome read = m_flow.readFolders(); !read.ok()) {
+        // Caught half-way through another program's rewrite, the watch says
+        // nothing: the next change brings the complete file, and Add checks the
+        // file in any case.
+        if (tellFailure)
+            m_prompts.message(read.message, UserPrompts::Icon::Critical);
         return;
     }
     FillTree();
-    selectFolder(indexOf(place));
+    selectFolder(m_flow.indexOf(place));
 }
 
 void frmMain::watchFile()
@@ -533,19 +446,15 @@ void frmMain::showPath()
 // The file chosen is the one to use from now on, at the next start too.
 void frmMain::rememberFile()
 {
-    m_settings.setBookmarks(BookmarkFile);
-    if (!m_settings.sync())
-        m_prompts.message(QStringLiteral("The choice of bookmark file could not be saved in \"%1\".").arg(m_settings.fileName()),
-                          UserPrompts::Icon::Exclamation);
+    if (const AdditionFlow::Outcome remembered = m_flow.rememberFile(); !remembered.ok())
+        m_prompts.message(remembered.message, UserPrompts::Icon::Exclamation);
 }
 
-// An addition to `file` interrupted earlier is finished or cleared away before
-// the file is read, and the user is told what was done.
-void frmMain::recover(const QString &file)
+// What finishing or clearing away an addition cut short earlier did, if anything.
+void frmMain::showRecovery(const AdditionFlow::Outcome &recovery)
 {
-    const BookmarkRecovery::Result recovery = BookmarkRecovery::recover(file);
-    if (const QString message = recovery.message(); !message.isEmpty())
-        m_prompts.message(message, recovery.error.failed() ? UserPrompts::Icon::Exclamation : UserPrompts::Icon::Information);
+    if (!recovery.message.isEmpty())
+        m_prompts.message(recovery.message, recovery.ok() ? UserPrompts::Icon::Information : UserPrompts::Icon::Exclamation);
 }
 
 void frmMain::chooseOtherFile()
@@ -555,14 +464,13 @@ void frmMain::chooseOtherFile()
     const std::optional<QString> choice = m_prompts.chooseBookmarkFile(QFileInfo(BookmarkFile).absolutePath());
     if (!choice)
         return;
-    recover(*choice);
-    // On failure the catalogue, and so the window, stays with the file in use.
-    if (const FileError error = catalogue.read(*choice); error.failed()) {
-        m_prompts.message(error.message(), UserPrompts::Icon::Critical);
+    // On failure the flow, and so the window, stays with the file in use.
+    const AdditionFlow::OpenOutcome opened = m_flow.open({*choice});
+    showRecovery(opened.recovery);
+    if (!opened.ok()) {
+        m_prompts.message(opened.message, UserPrompts::Icon::Critical);
         return;
     }
-    BookmarkFile = *choice;
-    m_settings.setLastFolder({});
     rememberFile();
     FillTree();
     watchFile();

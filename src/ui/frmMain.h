@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookmarks/FolderCatalogue.h"
+#include "flow/AdditionFlow.h"
 #include "platform/Settings.h"
 #include "ui/ImageList.h"
 
@@ -23,6 +24,9 @@ class UserPrompts;
 class frmMain : public QWidget
 {
     Q_OBJECT
+    // Before the fields that refer into it.
+    AdditionFlow m_flow;
+
 public:
     frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent = nullptr);
 
@@ -49,8 +53,9 @@ public:
     int twipsToPixelsX(int twips) const;
     int twipsToPixelsY(int twips) const;
 
-    QString BookmarkFile;
-    FolderCatalogue catalogue;
+    // The file in use and its folders, as the flow has them.
+    const QString &BookmarkFile;
+    FolderCatalogue &catalogue;
 
     QLabel *Label1;
     QLineEdit *txtText;
@@ -73,20 +78,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void recover(const QString &file);
+    void showRecovery(const AdditionFlow::Outcome &recovery);
     void rememberFile();
-    bool readCatalogue();
     // Reads the file again and selects the same folder: by its path and, of
     // several folders with one path, by its rank among them.
     void reread(bool tellFailure);
-    Settings::FolderPlace placeOf(qint32 index) const;
-    qint32 indexOf(const Settings::FolderPlace &place) const;
-    QStringList pathKeys() const;
     qint32 selectedIndex() const;
     void selectFolder(qint32 index);
     void showPath();
-    // The folders as the already-bookmarked question names them.
-    QString shownPaths(const QList<qint32> &folders) const;
     // A link dragged in: fills the fields, and selects the folder it was dropped on.
     bool takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder);
     void watchFile();
