@@ -103,6 +103,8 @@ void TestHost::badInput_data()
                                 << "\"title\" must be text" << 0;
     QTest::newRow("folder not a number") << Chromium
         << frame(R"({"request":"add","title":"t","address":"a","folder":1.5,"identity":"1:2:3:4"})") << "\"folder\" must be a whole" << 0;
+    QTest::newRow("no such path") << Chromium << frame(R"({"request":"add","title":"t","address":"a","path":"Nope"})")
+                                  << "no folder \"Nope\"" << 0;
     QTest::newRow("identity not the tree's") << Chromium
         << frame(R"({"request":"add","title":"t","address":"a","folder":1,"identity":"x"})") << "not one the tree gave" << 0;
     QTest::newRow("index into another version") << Chromium

@@ -218,6 +218,18 @@ QJsonObject HostRequests::add(const QJsonObject &request)
     const AdditionFlow::OpenOutcome opened = m_flow.open({});
     if (!opened.ok())
         return reply(opened);
+    // A path names the top of the file when empty, and otherwise must name a
+    // folder that is there: it never falls back to the top.
+    if (addition.folder.by == AdditionFlow::FolderChoice::By::Place) {
+        const qint32 index = m_flow.indexOf(addition.folder.place);
+        if (index == FolderCatalogue::Root && !addition.folder.place.path.isEmpty())
+            return reply({AdditionFlow::Kind::FileProblem,
+                          QStringLiteral("There is no folder \"%1\" in \"%2\".")
+                              .arg(addition.folder.place.path.join(u'/'), m_flow.file())});
+        addition.folder = {index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
+                                                          : AdditionFlow::FolderChoice::By::Index,
+                           index, m_flow.catalogue().identity(), {}, {}};
+    }
     const AdditionFlow::AddOutcome added = m_flow.add(addition);
     QJsonObject answer = reply(added);
     if (added.ok()) {
