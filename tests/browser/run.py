@@ -31,7 +31,7 @@ class Firefox:
                  "extensions.webextensions.uuids": json.dumps({"linkcrate@linkcrate.github.io": UUID})}
         with open(os.path.join(profile, "user.js"), "w") as f:
             f.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in prefs.items())
-        self.proc = subprocess.Popen(["firefox-esr", "--marionette", "--headless", "--no-remote", "-profile", profile],
+        self.proc = subprocess.Popen(["firefox-esr", "--marionette", "-remote-allow-system-access", "--headless", "--no-remote", "-profile", profile],
                                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         port_file = os.path.join(profile, "MarionetteActivePort")
         wait(lambda: os.path.exists(port_file) and open(port_file).read().strip())
@@ -62,7 +62,14 @@ class Firefox:
         return result
 
     def open(self, url):
-        self.call("WebDriver:Navigate", {"url": url})
+        if not url.startswith("moz-extension:"):
+            return self.call("WebDriver:Navigate", {"url": url})
+        # A page may not open the extension's own pages: the browser's window does.
+        self.call("Marionette:SetContext", {"value": "chrome"})
+        self.call("WebDriver:ExecuteScript", {"script": "gBrowser.selectedBrowser.fixupAndLoadURIString(arguments[0], "
+                  "{triggeringPrincipal: Services.scriptSecurityManager.getSystemPrincipal()});", "args": [url]})
+        self.call("Marionette:SetContext", {"value": "content"})
+        wait(lambda: self.eval("location.href") == url and self.eval("document.readyState") == "complete")
 
     def eval(self, expression):
         return self.call("WebDriver:ExecuteScript", {"script": f"return ({expression});", "args": []})["value"]
@@ -83,7 +90,7 @@ class Chromium:
         def fds():
             os.dup2(theirs_in, 3)
             os.dup2(theirs_out, 4)
-        ours = [f"--load-extension={BUILD}/extension", "--remote-debugging-pipe", "--headless=new",
+        ours = ["--enable-unsafe-extension-debugging", "--remote-debugging-pipe", "--headless=new",
                 f"--user-data-dir={home}/.config/chromium", "--window-size=520,640"]
         run = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
                "--disable-component-update", "--disable-sync"]
@@ -92,6 +99,8 @@ class Chromium:
         os.close(theirs_in)
         os.close(theirs_out)
         self.id, self.buffer, self.session = 0, b"", None
+        extension = self.call("Extensions.loadUnpacked", {"path": f"{BUILD}/extension"})["id"]
+        assert extension == "fjdloabdclggnnkmemhpjemkigjbcjfg", extension
         target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         self.session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
         self.popup = "chrome-extension://fjdloabdclggnnkmemhpjemkigjbcjfg/popup.html"
@@ -158,7 +167,8 @@ def scenario(browser, path, page):
     browser.open(browser.popup + "?" + urllib.parse.urlencode({"url": page, "title": title}))
     wait(lambda: browser.eval(element("add", "disabled") + " === false"))
     assert browser.eval(element("title", "value")) == TITLE and browser.eval("document.images.length") == 0
-    browser.eval(f"({element('filter', 'value')} = 'articles read', {element('filter', 'dispatchEvent(new Event(\"input\"))')})")
+    typed = element("filter", "dispatchEvent(new Event('input'))")
+    browser.eval(f"({element('filter', 'value')} = 'articles read', {typed})")
     assert browser.eval(element("folders", "selectedOptions[0].text")) == "Reading/Articles"
     browser.eval(element("form", "requestSubmit()") + " ?? true")
     result = wait(lambda: browser.eval(element("undo", "hidden") + " === false && " + element("resultText", "textContent")))
