@@ -87,14 +87,15 @@ class Chromium:
     def __init__(self, home, env):
         self.to_browser, theirs_in = os.pipe()[::-1]
         theirs_out, self.from_browser = os.pipe()[::-1]
-        def fds():
-            os.dup2(theirs_in, 3)
-            os.dup2(theirs_out, 4)
+        def fds():  # the pipe's ends as fds 3 and 4, whatever numbers they had
+            copies = os.dup(theirs_in), os.dup(theirs_out)
+            os.dup2(copies[0], 3)
+            os.dup2(copies[1], 4)
         ours = ["--enable-unsafe-extension-debugging", "--remote-debugging-pipe", "--headless=new",
                 f"--user-data-dir={home}/.config/chromium", "--window-size=520,640"]
         run = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
                "--disable-component-update", "--disable-sync"]
-        self.proc = subprocess.Popen(["chromium", *ours, *run, "about:blank"], env=env, preexec_fn=fds, pass_fds=(theirs_in, theirs_out),
+        self.proc = subprocess.Popen(["chromium", *ours, *run, "about:blank"], env=env, preexec_fn=fds, pass_fds=(3, 4),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(theirs_in)
         os.close(theirs_out)
@@ -184,9 +185,13 @@ def scenario(browser, path, page):
     return shot
 
 
+BROWSERS = [b for b in (("firefox", Firefox, "firefox-esr"), ("chromium", Chromium, "chromium"))
+            if b[0] in os.environ.get("LINKCRATE_BROWSERS", "firefox chromium").split()]
+
+
 def main():
     ran = 0
-    for name, driver, program in (("firefox", Firefox, "firefox-esr"), ("chromium", Chromium, "chromium")):
+    for name, driver, program in BROWSERS:
         if not shutil.which(program):
             print(f"SKIP {name}: {program} is not installed (scripts/install-deps installs it)")
             continue
