@@ -20,6 +20,7 @@ public:
     QList<std::optional<QString>> fileChoices; // answers to the file dialog, in order
     QStringList dialogFolders;                 // where each file dialog started
     QList<bool> answers;              // answers to the questions, in order; then the default, no
+    QList<std::optional<QString>> texts; // what is typed at each question for text, in order; then cancel
     std::function<void()> whileAsked; // what happens while a question is open
 
     void message(const QString &text, Icon icon) override { messages.append({text, icon}); }
@@ -32,7 +33,12 @@ public:
             whileAsked();
         return !answers.isEmpty() && answers.takeFirst();
     }
-    std::optional<QString> chooseBookmarkFile(const QString &startFolder) override
+    std::optional<QString> askText(const QString &question, const QString &initial) override
+    {
+        messages.append({question + u'|' + initial, Icon::None});
+        return texts.isEmpty() ? std::nullopt : texts.takeFirst();
+    }
+        std::optional<QString> chooseBookmarkFile(const QString &startFolder) override
     {
         dialogFolders.append(startFolder);
         return fileChoices.isEmpty() ? std::nullopt : fileChoices.takeFirst();

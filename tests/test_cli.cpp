@@ -35,7 +35,11 @@ void TestCli::runs_data()
                                              << "too many arguments: at most an address and a link text.\nUsage: " << QByteArray();
     QTest::newRow("control character alone") << QStringList{"--file", "F", "--text", "\n", "u"} << 1
                                              << "Name can't be empty !" << QByteArray();
-    QTest::newRow("ambiguous folder") << QStringList{"--file", "TWINS", "--folder", "S", "--text", "t", "u"} << 2
+    QTest::newRow("not an address") << QStringList{"--file", "F", "--text", "t", " hello world"} << 1
+                                    << "\"hello world\" is not an address" << QByteArray();
+    QTest::newRow("--create: a blank name on the way") << QStringList{"--file", "F", "--create", "--folder", "A/ /B", "--text", "t", "u"}
+        << 1 << "The folder \" \" cannot be made" << QByteArray();
+    QTest::newRow("ambiguous folder, under which --create would make") << QStringList{"--file", "TWINS", "--folder", "S/new", "--create", "--text", "t", "u"} << 2
                                       << "2 folders in \"TWINS\" are called \"S\"; choose one with --folder-index:\n"
                                          "  0\tS\n  1\tS" << QByteArray();
     QTest::newRow("a named pipe, refused before its lock") << QStringList{"--file", "PIPE", "--text", "t", "u"} << 2
@@ -50,6 +54,16 @@ void TestCli::runs_data()
         << QStringList{"--file", "F", "--folder", "/Other Bookmarks/Straße/", "--dry-run", "--text", "News", "news.example"}
         << 0 << "Would add to \"Other Bookmarks/Straße\" of \"F\":\n<DT><A HREF=\"http://news.example\">News</A>\n"
         << QByteArray();
+    QTest::newRow("--create: the missing folders of a path, inside the deepest there")
+        << QStringList{"--file", "F", "--folder", "Other Bookmarks/Straße/New/Deeper", "--create", "--verbose", "--text", "n", "n.example"}
+        << 0 << "Made the folder \"Other Bookmarks/Straße/New\".\nMade the folder \"Other Bookmarks/Straße/New/Deeper\".\n"
+                "Added to \"Other Bookmarks/Straße/New/Deeper\":\n"
+        << QByteArray("Straße</H3>\n        <DL><p>\n            <DT><H3>New</H3>\n            <DL><p>\n"
+                      "                <DT><H3>Deeper</H3>\n                <DL><p>\n"
+                      "                    <DT><A HREF=\"http://n.example\">n</A>\n                </DL><p>\n"
+                      "            </DL><p>\n            <DT><A HREF=\"https://de.example/\"");
+    QTest::newRow("--create, dry run") << QStringList{"--file", "F", "--folder", "New", "--create", "--dry-run", "--text", "n", "n.example"}
+        << 0 << "Would make the folder \"New\".\nWould add to \"New\" of \"F\":" << QByteArray();
     QTest::newRow("one pass: nested path") << QStringList{"--file", "F", "--folder", "Other Bookmarks/Straße", "--text", "s", "s.example"}
         << 0 << "" << QByteArray("Straße</H3>\n        <DL><p>\n<DT><A HREF=\"http://s.example\">s</A>\n");
     QTest::newRow("undeclared, not UTF-8 after the folder: ASCII address, tab kept")
@@ -66,6 +80,8 @@ void TestCli::runs_data()
     // Before "THEN", a run that succeeds ("CHANGE": then the file is changed).
     const QStringList addition{"--file", "F", "--text", "t", "https://u.example/"};
     QTest::newRow("undo") << addition + QStringList{"THEN", "--undo"} << 0 << "" << QByteArray();
+    QTest::newRow("undo takes the new folders too") << addition + QStringList{"--create", "--folder", "X/Y", "THEN", "--undo"}
+                                                   << 0 << "" << QByteArray();
     QTest::newRow("undo refused after a change") << addition + QStringList{"CHANGE", "THEN", "--undo"} << 2
                                                  << "has changed since the last addition" << QByteArray("u.example/\">t</A>\n");
 }

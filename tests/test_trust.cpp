@@ -63,7 +63,7 @@ private:
         if (!FileIdentity::read(m_file, before, reason) || replacement.begin(before).failed()
             || replacement.device()->write(bytes) != bytes.size() || replacement.commit(before, written).failed())
             return {};
-        return {m_file, written, replacement.trashed().pathInTrash, replacement.trashed().infoPath, before};
+        return {m_file, written, replacement.trashed().pathInTrash, replacement.trashed().infoPath, before, {}, {}};
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

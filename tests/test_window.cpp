@@ -7,6 +7,7 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -266,6 +267,8 @@ private Q_SLOTS:
                                 "café dev/rust mix à_lire", "rust dev tools", "Code", "Code/S", "Code/S/mix dev rust"};
         QTest::newRow("accents and case ignored") << "CREPES" << 0 << int(Qt::Key_Return) << "Cooking/Crêpes et galettes"
                                                   << QStringList();
+        QTest::newRow("nothing typed: the folders used last, newest first") << "" << 0 << int(Qt::Key_Return)
+                                                                            << "Cooking/Crêpes et galettes" << QStringList();
         QTest::newRow("name starting with the word first") << "p" << 0 << int(Qt::Key_Return) << "Reading/Papers"
                                                            << QStringList();
         QTest::newRow("in the name before in the path") << "ing" << 1 << int(Qt::Key_Return) << "Reading" << QStringList();
@@ -288,6 +291,7 @@ private Q_SLOTS:
         QFETCH(QString, selected);
         QFETCH(QStringList, folders);
         start(folders.isEmpty() ? readBytes(Example) : foldersFile(folders));
+        m_settings->setRecentFolders({{{"Gone"}, 0}, {{}, 0}, {{"Cooking", "Crêpes et galettes"}, 0}, {{"Reading"}, 0}});
         select(folders.isEmpty() ? "Reading" : "Bookmarks");
         m_window->txtUrl->setFocus();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
@@ -393,9 +397,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("between"); // what happens between the addition and Ctrl+Z
         QTest::addColumn<QStringList>("messages");
-        const QString asked = "Undo the last addition to \"%1/bookmarks.html\"?";
+        const QString asked = "Undo adding “A long read” to Reading/Articles? The file goes back";
         QTest::newRow("in the emptied field") << "" << QStringList{asked, "has been undone"};
         QTest::newRow("question cancelled") << "cancel" << QStringList{asked};
+        QTest::newRow("a record from before titles were kept") << "old"
+            << QStringList{"Undo the last addition to \"%1/bookmarks.html\"?", "has been undone"};
         QTest::newRow("typing in the field is undone first") << "type" << QStringList();
         QTest::newRow("one level: undone already, from the tree") << "undo" << QStringList{"no bookmark that could be"};
     }
@@ -405,7 +411,13 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         start();
         const QByteArray original = readBytes(m_file);
-        add();
+        select("Articles");
+        add("A long read");
+        if (between == "old") {
+            QVariantMap record = m_settings->lastAddition();
+            record.remove("Title");
+            m_settings->setLastAddition(record);
+        }
         if (between == "type")
             QTest::keyClicks(m_window->txtText, "typed");
         m_prompts.answers = {between != "cancel"};
@@ -413,13 +425,66 @@ private Q_SLOTS:
             QTest::keyClick(m_window->Tree, Qt::Key_Z, Qt::ControlModifier);
         const QByteArray before = readBytes(m_file);
         m_prompts.messages.clear();
+        // Said under the tree until the next typing (or selection, or undo).
+        QCOMPARE(m_window->lblPath->accessibleDescription() == "Added to Reading/Articles. Ctrl+Z undoes it.", between != "type" && between != "undo");
         QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(readBytes(m_file), between.isEmpty() ? original : before);
+        QCOMPARE(readBytes(m_file), between.isEmpty() || between == "old" ? original : before);
         QCOMPARE(m_window->txtText->text(), QString());
         shown(messages);
         // The folders are those of the file: the next addition goes through without a word.
         add("Next", "https://e.y/");
         QCOMPARE(m_prompts.messages.size(), messages.size());
+    }
+
+    void newFolder_data()
+    {
+        QTest::addColumn<QStringList>("names"); // typed at each question; "" cancels
+        QTest::addColumn<QString>("then");      // "add", "again" (a new folder in the new one), "reread" (the file changes)
+        QTest::addColumn<QStringList>("messages");
+        const QString asked = "Name of the new folder in Reading/Articles:|";
+        QTest::newRow("made with the bookmark; one undo takes both") << QStringList{"To read"} << "add"
+            << QStringList{asked, "Undo adding “Name” to Reading/Articles/To read?", "has been undone"};
+        QTest::newRow("blank and a slash refused, asked again") << QStringList{" ", "a/b", "To read"} << ""
+            << QStringList{asked, "Please type a name", asked, "cannot hold", asked + "a/b"};
+        QTest::newRow("cancelled") << QStringList{""} << "" << QStringList{asked};
+        QTest::newRow("not inside itself") << QStringList{"To read"} << "again"
+                                           << QStringList{asked, "\"To read\" is made with the bookmark added to it"};
+        QTest::newRow("kept while the file is read again") << QStringList{"To read"} << "reread" << QStringList{asked};
+    }
+    void newFolder()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, then);
+        QFETCH(QStringList, messages);
+        start();
+        const QByteArray original = readBytes(m_file), changed = QByteArray(original).replace("Papers", "Studies");
+        select("Articles");
+        for (const QString &name : names)
+            m_prompts.texts.append(name.isEmpty() ? std::nullopt : std::optional(name));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        if (then == "again")
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        if (then == "reread") {
+            writeBytes(m_file, changed);
+            QTRY_VERIFY(findShown(m_window->Tree, "Studies"));
+        }
+        // Shown and selected; nothing written until Add.
+        QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()),
+                 names.constLast().isEmpty() ? "Reading/Articles" : "Reading/Articles/To read");
+        QCOMPARE(readBytes(m_file), then == "reread" ? changed : original);
+        if (then == "add") {
+            add();
+            QVERIFY(readBytes(m_file).contains("Articles</H3>\n        <DL><p>\n            <DT><H3>To read</H3>\n"
+                                               "            <DL><p>\n                <DT><A HREF=\"https://e.x/\">Name</A>\n"
+                                               "            </DL><p>\n            <DT><A HREF=\"https://en.wiki"));
+            QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
+            QCOMPARE(m_window->lblPath->accessibleDescription(), "Added to Reading/Articles/To read. Ctrl+Z undoes it.");
+            m_prompts.answers = {true};
+            QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(readBytes(m_file), original);
+            QVERIFY(!findShown(m_window->Tree, "To read"));
+        }
+        shown(messages);
     }
 
     void dropALink_data()
@@ -434,6 +499,14 @@ private Q_SLOTS:
             << "# c\r\nhttps://e.x/b\r\nhttps://e.x/c\r\n" << "text" << "https://e.x/b|Typed";
         QTest::newRow("plain text onto the window: address only") << "text/plain" << "\n  https://e.x/c \nmore" << "window"
                                                                   << "https://e.x/c|Typed";
+        QTest::newRow("_NETSCAPE_URL: address and title") << "_NETSCAPE_URL" << "https://e.x/n\nNetscape title" << "window"
+                                                           << "https://e.x/n|Netscape title";
+        QTest::newRow("text/html: the link's address and text") << "text/html"
+            << "<meta charset='utf-8'><A class=x HREF=\"https://e.x/h?a=1&amp;b=2\">A &amp; <b>B</b></a>" << "window"
+            << "https://e.x/h?a=1&b=2|A & B";
+        QTest::newRow("clipboard: a single web address, selected") << "clipboard" << " https://e.x/c \n" << ""
+                                                                   << "https://e.x/c|https://e.x/c";
+        QTest::newRow("clipboard: anything else is not taken") << "clipboard" << "see https://e.x/c" << "" << "|";
         QTest::newRow("plain text into the text field is typing") << "text/plain" << "words" << "text" << "|wordsTyped";
     }
     void dropALink()
@@ -442,6 +515,14 @@ private Q_SLOTS:
         QFETCH(QString, data);
         QFETCH(QString, onto);
         QFETCH(QString, fields);
+        if (format == "clipboard") { // "address|selected" after a start without an address
+            QApplication::clipboard()->setText(data);
+            start();
+            QApplication::clipboard()->clear();
+            QCOMPARE(m_window->txtUrl->text() + "|" + m_window->txtUrl->selectedText(), fields);
+            QCOMPARE(QApplication::focusWidget(), fields == "|" ? m_window->txtText : m_window->txtUrl);
+            return;
+        }
         start();
         m_window->txtText->setText("Typed");
         QMimeData mime; // browsers hand a link over in UTF-16

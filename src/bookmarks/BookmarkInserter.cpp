@@ -117,7 +117,7 @@ struct Hold
     }
     LastAddition record(const FileIdentity &written) const
     {
-        return {target, written, replacement->trashed().pathInTrash, replacement->trashed().infoPath, before};
+        return {target, written, replacement->trashed().pathInTrash, replacement->trashed().infoPath, before, {}, {}};
     }
 };
 

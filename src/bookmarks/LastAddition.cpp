@@ -21,7 +21,9 @@ QVariantMap LastAddition::toMap() const
             {QStringLiteral("TrashInfo"), infoPath},
             {QStringLiteral("PreviousSize"), previous.size},
             {QStringLiteral("PreviousModifiedNs"), previous.mtimeNs},
-            {QStringLiteral("PreviousInode"), previous.inode}};
+            {QStringLiteral("PreviousInode"), previous.inode},
+            {QStringLiteral("Title"), title},
+            {QStringLiteral("Folder"), folder}};
 }
 
 LastAddition LastAddition::fromMap(const QVariantMap &map)
@@ -37,6 +39,8 @@ LastAddition LastAddition::fromMap(const QVariantMap &map)
     record.previous.size = map.value(QStringLiteral("PreviousSize"), -1).toLongLong();
     record.previous.mtimeNs = map.value(QStringLiteral("PreviousModifiedNs")).toLongLong();
     record.previous.inode = map.value(QStringLiteral("PreviousInode")).toULongLong();
+    record.title = map.value(QStringLiteral("Title")).toString();
+    record.folder = map.value(QStringLiteral("Folder")).toString();
     return record;
 }
 

@@ -19,6 +19,11 @@ struct LastAddition
     QString pathInTrash;
     QString infoPath;
     FileIdentity previous; // the version in the trash, which a rename keeps as it was
+    // What was added where, for the question before undoing it: the link text as
+    // written and the folder's path, names joined by "/" ("" for the root list).
+    // Records from before they were kept have neither.
+    QString title;
+    QString folder;
 
     bool isValid() const { return !file.isEmpty(); }
     QVariantMap toMap() const;

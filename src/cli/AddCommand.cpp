@@ -27,6 +27,8 @@ struct Options
     QCommandLineOption verbose{QStringLiteral("verbose"), QStringLiteral("Say what was added.")};
     QCommandLineOption noDuplicate{QStringLiteral("no-duplicate"),
                                    QStringLiteral("Add nothing if the address is in the file already (exit status 3).")};
+    QCommandLineOption create{QStringLiteral("create"),
+                              QStringLiteral("Make the folders of the --folder path that are missing, like mkdir -p.")};
     QCommandLineOption undo{QStringLiteral("undo"),
                             QStringLiteral("Undo the last addition, made here or in Linkcrate's window.")};
     QCommandLineParser parser;
@@ -34,7 +36,7 @@ struct Options
     Options()
     {
         parser.setApplicationDescription(QStringLiteral("Adds a bookmark at the top of a folder of a bookmark file."));
-        parser.addOptions({file, folder, index, text, list, dryRun, verbose, noDuplicate, undo});
+        parser.addOptions({file, folder, index, text, list, dryRun, verbose, noDuplicate, create, undo});
         parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("The address of the bookmark."));
         parser.addHelpOption();
         parser.addVersionOption();
@@ -46,12 +48,14 @@ struct Options
         const int addresses = int(parser.positionalArguments().size());
         if (parser.isSet(undo)) {
             const bool alone = !parser.isSet(text) && addresses == 0 && !parser.isSet(folder) && !parser.isSet(index)
-                && !parser.isSet(list) && !parser.isSet(dryRun) && !parser.isSet(noDuplicate);
+                && !parser.isSet(list) && !parser.isSet(dryRun) && !parser.isSet(noDuplicate) && !parser.isSet(create);
             return alone ? QString() : QStringLiteral("--undo takes no folder, text or address.");
         }
         if (parser.isSet(list) && (parser.isSet(text) || addresses > 0 || parser.isSet(folder) || parser.isSet(index)
-                                   || parser.isSet(dryRun)))
+                                   || parser.isSet(dryRun) || parser.isSet(create)))
             return QStringLiteral("--list takes no folder, text or address.");
+        if (parser.isSet(create) && !parser.isSet(folder))
+            return QStringLiteral("--create makes the folders of a --folder path: give one.");
         if (!parser.isSet(list) && !parser.isSet(text))
             return QStringLiteral("the link text is missing: give it with --text.");
         if (!parser.isSet(list) && addresses != 1)
@@ -122,6 +126,7 @@ int AddCommand::run(const QStringList &arguments)
     addition.text = request.text;
     addition.address = request.address;
     addition.folder = request.folder;
+    addition.create = request.create;
     addition.addAgain = !request.noDuplicate;
     addition.dryRun = request.dryRun;
     addition.lockWaitMs = LockWaitMs;
@@ -132,6 +137,9 @@ int AddCommand::run(const QStringList &arguments)
         say(m_err, QStringLiteral("warning: the address %1 already in: %2.")
                        .arg(request.dryRun ? QStringLiteral("is") : QStringLiteral("was"), added.holders));
     if (request.dryRun || request.verbose) {
+        for (const QString &made : added.made)
+            m_out << (request.dryRun ? QStringLiteral("Would make") : QStringLiteral("Made")) << " the folder \"" << made
+                  << "\".\n";
         const QString heading = request.dryRun ? QStringLiteral("Would add to %1 of \"%2\":").arg(added.where, flow.file())
                                                : QStringLiteral("Added to %1:").arg(added.where);
         m_out << heading << '\n' << added.line << '\n';
@@ -163,6 +171,7 @@ AddCommand::Stop AddCommand::parse(const QStringList &arguments, Request &reques
     request.verbose = parser.isSet(options.verbose);
     request.noDuplicate = parser.isSet(options.noDuplicate);
     request.undo = parser.isSet(options.undo);
+    request.create = parser.isSet(options.create);
     request.file = parser.value(options.file);
     request.text = parser.value(options.text);
     request.address = parser.positionalArguments().value(0);

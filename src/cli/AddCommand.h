@@ -27,6 +27,7 @@ public:
         bool verbose = false;
         bool noDuplicate = false;
         bool undo = false;
+        bool create = false; // the missing folders of the --folder path are made
         QString file; // as given; empty for the one in the settings
         QString text;
         QString address; // as typed

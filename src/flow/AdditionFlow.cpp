@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -23,6 +24,12 @@ constexpr qsizetype FoldersNamed = 5;
 constexpr qsizetype RecentKept = 10;
 
 const QString NoName = QStringLiteral("(no name)");
+
+// A folder's path as the window's tree names it: the root list is "Bookmarks".
+QString shownFolder(const QString &path)
+{
+    return path.isEmpty() ? QStringLiteral("Bookmarks") : path;
+}
 
 AdditionFlow::Outcome outcome(AdditionFlow::Kind kind, const QString &message)
 {
@@ -326,17 +333,32 @@ AdditionFlow::EntryOutcome AdditionFlow::checkEntry(const QString &text, const Q
     if (result.verdict != EntryCheck::Verdict::Ok) {
         result.kind = Kind::Refused;
         result.message = EntryCheck::message(result.verdict);
+        result.aboutAddress = result.verdict == EntryCheck::Verdict::EmptyUrl;
+    } else if (UrlTranslation::translate(address).code == UrlTranslation::Failed) {
+        // Written as it stands it would be a link to nowhere.
+        result.kind = Kind::Refused;
+        result.message = QStringLiteral("\"%1\" is not an address: type a web address (example.com/page) or one "
+                                        "with its scheme (https:, mailto:).")
+                             .arg(address.trimmed());
+        result.aboutAddress = true;
     }
     return result;
+}
+
+AdditionFlow::Outcome AdditionFlow::checkFolderName(const QString &name)
+{
+    const QString refusal = BookmarkInserter::folderNameRefusal(name);
+    return refusal.isEmpty() ? Outcome() : outcome(Kind::Refused, refusal);
 }
 
 AdditionFlow::AddOutcome AdditionFlow::add(const AddRequest &request)
 {
     if (const EntryOutcome entry = checkEntry(request.text, request.address, request.titles); !entry.ok())
         return failedAddition(entry.kind, entry.message);
-    if (!request.newFolder.isEmpty())
-        return failedAddition(Kind::NotYet,
-                              QStringLiteral("A bookmark cannot go into a new folder yet: choose a folder that exists."));
+    if (!request.newFolder.isEmpty()) {
+        if (const Outcome name = checkFolderName(request.newFolder); !name.ok())
+            return failedAddition(name.kind, name.message);
+    }
     if (m_file.isEmpty())
         return failedAddition(Kind::NoFile, QStringLiteral("No bookmark file has been chosen."));
     // The line writes a title's `& < > "` as references, whatever it holds.
@@ -357,10 +379,14 @@ AdditionFlow::AddOutcome AdditionFlow::add(const AddRequest &request)
         if (!lock->tryLock(request.lockWaitMs))
             return failedAddition(Kind::FileProblem,
                                   QStringLiteral("Could not add to \"%1\": %2").arg(m_file, lock->errorString()));
-        bool twoPasses = false;
-        AddOutcome once = addInOnePass(request, text, *lock, twoPasses);
-        if (!twoPasses)
-            return once;
+        // New folders are placed by the catalogue, which the file is read for first.
+        const bool making = !request.newFolder.isEmpty() || (request.create && request.folder.by == FolderChoice::By::Path);
+        bool twoPasses = making;
+        if (!making) {
+            AddOutcome once = addInOnePass(request, text, *lock, twoPasses);
+            if (!twoPasses)
+                return once;
+        }
     }
     if (const FileError error = m_catalogue.read(m_file); error.failed())
         return failedAddition(Kind::FileProblem, error.message());
@@ -396,7 +422,7 @@ AdditionFlow::AddOutcome AdditionFlow::addInOnePass(const AddRequest &request, c
     switch (inserted.outcome) {
     case BookmarkInserter::Outcome::Added:
         result.line = inserted.codec.decode(BookmarkInserter::bookmarkLine(inserted.codec, result.address, text));
-        recordAddition(inserted.record, search.place());
+        result.message = recordAddition(inserted.record, search.place(), text);
         break;
     case BookmarkInserter::Outcome::Failed:
         // An address the file could never find again is the user's to mend.
@@ -429,6 +455,18 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
                              .message();
         return result;
     }
+    QStringList newNames;
+    if (request.create && choice.by == FolderChoice::By::Path)
+        newNames = missingTail(choice);
+    if (!request.newFolder.isEmpty())
+        newNames.append(request.newFolder);
+    for (const QString &name : std::as_const(newNames)) {
+        if (const Outcome refused = checkFolderName(name); !refused.ok()) {
+            result.kind = refused.kind;
+            result.message = QStringLiteral("The folder \"%1\" cannot be made: %2").arg(name, refused.message);
+            return result;
+        }
+    }
     ChoiceSearch search(choice, request.addAgain);
     search.isTarget(FolderCatalogue::Root, QString());
     if (choice.by == FolderChoice::By::Path) {
@@ -443,6 +481,12 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
     result.holders = search.holders();
     result.where = search.where();
     result.folder = search.folder();
+    if (!newNames.isEmpty()) {
+        QString path = result.folder == FolderCatalogue::Root ? QString() : m_catalogue.displayPath(result.folder, u'/');
+        for (const QString &name : std::as_const(newNames))
+            result.made.append(path = path.isEmpty() ? name : path + u'/' + name);
+        result.where = QStringLiteral("\"%1\"").arg(path);
+    }
     if (search.refusedAsDuplicate()) {
         result.kind = Kind::AlreadyThere;
         result.message = QStringLiteral("the address is already in: %1. Nothing was added.").arg(result.holders);
@@ -458,8 +502,8 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
     if (request.dryRun)
         return result;
     LastAddition record;
-    const FileError error =
-        BookmarkInserter::insert(m_catalogue, result.folder, result.address, text, request.keepAlive, lock, &record);
+    const FileError error = BookmarkInserter::insert(m_catalogue, result.folder, result.address, text,
+                                                     request.keepAlive, lock, &record, newNames);
     if (error.kind == FileError::Kind::Changed) {
         result.kind = Kind::Changed;
         result.message = error.message();
@@ -470,14 +514,48 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         result.message = error.messageForUser();
         return result;
     }
-    recordAddition(record, placeOf(result.folder));
+    // The new folders are numbered right after their parent, each inside the one before.
+    result.folder += qint32(newNames.size());
+    result.message = recordAddition(record, placeOf(result.folder), text);
     return result;
 }
 
-// What undoing the addition needs, for every front end; and, for the file the
-// window shows, where it went.
-void AdditionFlow::recordAddition(const LastAddition &record, const FolderPlace &place)
+QStringList AdditionFlow::missingTail(FolderChoice &choice) const
 {
+    QString path = choice.path;
+    while (path.startsWith(u'/'))
+        path.remove(0, 1);
+    while (path.endsWith(u'/'))
+        path.chop(1);
+    const QStringList names = path.split(u'/');
+    // Each leading part of the path, by how many of its names it has; one
+    // reading of the folders finds which exist.
+    QHash<QString, qsizetype> parts;
+    for (qsizetype n = 1; n <= names.size(); ++n)
+        parts.insert(names.first(n).join(u'/'), n);
+    qsizetype deepest = 0;
+    DisplayPaths paths(u'/');
+    for (qint32 i = 0; i < m_catalogue.FolderCount; ++i) {
+        const auto part = parts.constFind(paths.enter(i, m_catalogue.parent(i), m_catalogue.displayName(i)));
+        if (part != parts.cend())
+            deepest = std::max(deepest, *part);
+    }
+    if (deepest == names.size())
+        return {};
+    // Several folders of the deepest path: the search says which, as for any path.
+    if (deepest == 0)
+        choice = {};
+    else
+        choice.path = names.first(deepest).join(u'/');
+    return names.sliced(deepest);
+}
+
+// What undoing the addition needs, for every front end; and, for the file the
+// window shows, where it went. Says what was done.
+QString AdditionFlow::recordAddition(LastAddition record, const FolderPlace &place, const QString &title)
+{
+    record.title = title;
+    record.folder = place.path.join(u'/');
     if (isRemembered()) {
         m_settings.setLastFolder(place);
         QList<FolderPlace> recent = m_settings.recentFolders();
@@ -486,11 +564,30 @@ void AdditionFlow::recordAddition(const LastAddition &record, const FolderPlace 
         m_settings.setRecentFolders(recent.first(std::min(recent.size(), RecentKept)));
     }
     m_settings.setLastAddition(record.toMap());
+    return QStringLiteral("Added to %1.").arg(shownFolder(record.folder));
 }
 
 LastAddition AdditionFlow::lastAddition() const
 {
     return LastAddition::fromMap(m_settings.lastAddition());
+}
+
+QString AdditionFlow::undoQuestion() const
+{
+    const LastAddition record = lastAddition();
+    if (!record.isValid())
+        return {};
+    const QString consequence =
+        QStringLiteral(" The file goes back to the version before it; the version with the addition goes to the trash.");
+    // A record from before titles were kept names the file alone.
+    if (record.title.isEmpty())
+        return QStringLiteral("Undo the last addition to \"%1\"?").arg(record.file) + consequence;
+    constexpr qsizetype TitleShown = 80;
+    const QString title = record.title.size() > TitleShown ? record.title.first(TitleShown - 1) + u'…' : record.title;
+    const bool here = !m_file.isEmpty() && BookmarkInserter::rewriteTarget(m_file) == record.file;
+    return QStringLiteral("Undo adding “%1” to %2%3?")
+               .arg(title, shownFolder(record.folder), here ? QString() : QStringLiteral(" in \"%1\"").arg(record.file))
+        + consequence;
 }
 
 AdditionFlow::Outcome AdditionFlow::undo(const UndoRequest &request)

@@ -37,7 +37,7 @@ public:
     struct Outcome
     {
         Kind kind = Kind::Done;
-        QString message; // what the user is told; may be empty when Done
+        QString message; // what the user is told; may be empty when Done ("Added to A/B." after an addition)
         bool ok() const { return kind == Kind::Done; }
     };
 
@@ -95,13 +95,19 @@ public:
     // How a link text is taken: as a person typed it, refused when it holds
     // characters that would break the line; or as a page titles itself, kept as
     // it is (the line holds it as character references), the address standing
-    // in for a blank title.
+    // in for a blank title. The address is refused when blank, or when it names
+    // no scheme and cannot be made a web address ("hello world"); one with a
+    // scheme is taken as it stands.
     enum class Titles { Typed, FromPage };
     struct EntryOutcome : Outcome
     {
         EntryCheck::Verdict verdict = EntryCheck::Verdict::Ok;
+        bool aboutAddress = false; // the address is what to mend
     };
     static EntryOutcome checkEntry(const QString &text, const QString &address, Titles titles = Titles::Typed);
+    // Whether `name` can be a new folder's name: Refused, with the reason, when
+    // it is blank or holds "/" or "\", where a folder path splits.
+    static Outcome checkFolderName(const QString &name);
 
     // The folder an addition goes to.
     struct FolderChoice
@@ -123,7 +129,12 @@ public:
         QString text;
         QString address; // as typed: translated before it is written
         FolderChoice folder;
-        QString newFolder; // a folder to make under the chosen one (not yet done)
+        // A new folder, made at the top of the chosen folder's list with the
+        // bookmark in it, in the same rewrite: one name (not blank, no "/" or "\").
+        QString newFolder;
+        // With By::Path: the folders of the path that are missing are made, like
+        // mkdir -p, each inside the one before, under the deepest that exists.
+        bool create = false;
         Titles titles = Titles::Typed;
         bool addAgain = true; // false: an address in the file already adds nothing
         bool dryRun = false;  // decides everything, writes nothing
@@ -134,7 +145,8 @@ public:
     {
         QString address;   // as written
         QString text;      // as written
-        QString where;     // the folder, as messages name it: "the root list" or "\"A/B\""
+        QString where;     // the folder, as messages name it: "the root list" or "\"A/B\"" (a new one too)
+        QStringList made;  // the paths of the folders made (a dry run: to be made), outermost first
         QString holders;   // the folders that held the address already, as `where` names them
         QString line;      // the bookmark line as written, decoded
         qint32 folder = FolderCatalogue::Root;
@@ -145,6 +157,10 @@ public:
 
     // The last addition to any bookmark file, by any front end, and undoing it.
     LastAddition lastAddition() const;
+    // The question to ask before undoing it, naming the bookmark and its folder
+    // ("Undo adding “A long read” to Reading/Articles? …"), and the file when it
+    // is not the one in use; empty when there is nothing to undo.
+    QString undoQuestion() const;
     struct UndoRequest
     {
         QString file; // when given: only if the last addition was to this file
@@ -157,7 +173,11 @@ public:
 private:
     AddOutcome addInOnePass(const AddRequest &request, const QString &text, BookmarkLock &lock, bool &twoPasses);
     AddOutcome addToCatalogue(const AddRequest &request, const QString &text, BookmarkLock *lock);
-    void recordAddition(const LastAddition &record, const FolderPlace &place);
+    // For a path to be made like mkdir -p: the deepest of its folders that exists
+    // (the root list when none does) goes into `choice`; the names below it are
+    // returned. A path that exists whole is left as it is.
+    QStringList missingTail(AdditionFlow::FolderChoice &choice) const;
+    QString recordAddition(LastAddition record, const FolderPlace &place, const QString &title);
     bool isRemembered() const;
 
     Settings &m_settings;

@@ -26,6 +26,14 @@ public:
         Q_UNUSED(no);
         return confirm(text);
     }
+    // Asks for a line of text (a new folder's name), the field holding `initial`;
+    // no value when the user cancels.
+    virtual std::optional<QString> askText(const QString &question, const QString &initial)
+    {
+        Q_UNUSED(question);
+        Q_UNUSED(initial);
+        return std::nullopt;
+    }
     // Asks for the bookmark file, starting in `startFolder` (the home folder when
     // empty); no value when the user cancels.
     virtual std::optional<QString> chooseBookmarkFile(const QString &startFolder) = 0;

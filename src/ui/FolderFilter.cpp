@@ -98,6 +98,11 @@ void FolderFilter::setFolders(const FolderCatalogue *catalogue)
     }
 }
 
+void FolderFilter::setRecent(const QList<qint32> &folders)
+{
+    m_recent = folders;
+}
+
 void FolderFilter::index()
 {
     // One pass: parents come before their children, so each path extends one
@@ -144,6 +149,15 @@ void FolderFilter::search()
         return;
     const QList<QString> words = fold(m_field->text()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QString phrase = words.join(QLatin1Char(' '));
+    if (words.isEmpty() && !m_recent.isEmpty()) {
+        m_matches.clear();
+        for (const qint32 folder : std::as_const(m_recent)) {
+            if (folder >= 0 && folder < m_folded.size() && !m_matches.contains(folder))
+                m_matches.append(folder);
+        }
+        showMatches();
+        return;
+    }
     // How well a folder matches, best first: its whole name (or path) typed; the
     // words as typed inside its name; how many words start a word of its name,
     // then of its path. A word starts a word after anything but a letter or digit.
@@ -185,6 +199,11 @@ void FolderFilter::search()
             return x.pathStarts > y.pathStarts;
         return m_depth[a] < m_depth[b];
     });
+    showMatches();
+}
+
+void FolderFilter::showMatches()
+{
     m_model->reset();
     if (!m_matches.isEmpty())
         m_list->setCurrentIndex(m_model->index(0));

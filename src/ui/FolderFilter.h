@@ -10,7 +10,8 @@ class QListView;
 class MatchModel;
 
 // A field over the folder tree that narrows the folders, word by word, to those
-// whose whole path contains every word, ignoring case and accents. Up and Down
+// whose whole path contains every word, ignoring case and accents; before
+// anything is typed it lists the folders used last. Up and Down
 // move through the matches, Enter chooses one, Esc gives up.
 class FolderFilter : public QFrame
 {
@@ -21,6 +22,9 @@ public:
     // The folders to search; read again on the next open, so that filling the
     // tree does not pay for a search that may never come.
     void setFolders(const FolderCatalogue *catalogue);
+    // The folders listed while nothing is typed, newest first (the last ones
+    // added to); with none, every folder is.
+    void setRecent(const QList<qint32> &folders);
     // Shows the field, empty, with the focus in it.
     void open();
 
@@ -38,6 +42,7 @@ protected:
 private:
     void index();
     void search();
+    void showMatches();
     void choose();
 
     QLineEdit *m_field;
@@ -53,4 +58,5 @@ private:
     QList<qint32> m_nameStart;
     QList<qint32> m_depth;
     QList<qint32> m_matches;
+    QList<qint32> m_recent;
 };

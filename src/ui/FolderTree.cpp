@@ -232,7 +232,28 @@ void FolderTree::clearNodes()
     m_children.clear();
     m_made.clear();
     m_childrenMade.clear();
+    m_newFolder = nullptr; // among the old nodes
     qDeleteAll(old);
+}
+
+void FolderTree::showNewFolder(QTreeWidgetItem *parent, const QString &name)
+{
+    if (!parent || parent == m_newFolder)
+        return;
+    delete m_newFolder; // which takes it out of the tree
+    makeChildren(parent);
+    m_newFolder = new QTreeWidgetItem;
+    m_newFolder->setText(0, name);
+    m_newFolder->setData(0, KeyRole, QStringLiteral("N"));
+    m_newFolder->setIcon(0, m_folderIcon);
+    int at = 0;
+    while (at < parent->childCount() && !before(m_newFolder, parent->child(at)))
+        ++at;
+    parent->insertChild(at, m_newFolder);
+    m_newFolder->setToolTip(0, shownPath(m_newFolder));
+    parent->setExpanded(true);
+    setCurrentItem(m_newFolder);
+    scrollToItem(m_newFolder);
 }
 
 QString FolderTree::key(const QTreeWidgetItem *node)

@@ -42,6 +42,13 @@ public:
     static QString shownPath(const QTreeWidgetItem *node);
     static inline const QString NoName = QStringLiteral("(no name)");
 
+    // A folder not in the file yet, shown under `parent` in its alphabetical place
+    // and selected: it is made with the bookmark added to it. One at a time: an
+    // earlier one goes. Not under itself.
+    void showNewFolder(QTreeWidgetItem *parent, const QString &name);
+    // The node of the folder still to be made, if one is shown (its key is "N").
+    QTreeWidgetItem *newFolderNode() const { return m_newFolder; }
+
     // The key of the node last selected by the user or the program, if any.
     std::optional<QString> selectedKey() const;
     // Selects the node, making it (and the nodes above it) first if need be.
@@ -72,4 +79,5 @@ private:
     std::vector<QTreeWidgetItem *> m_made;
     std::vector<bool> m_childrenMade; // by folder + 1
     QIcon m_folderIcon;
+    QTreeWidgetItem *m_newFolder = nullptr;
 };

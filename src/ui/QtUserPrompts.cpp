@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -56,6 +58,13 @@ bool QtUserPrompts::ask(const QString &text, const QString &yes, const QString &
     box.setEscapeButton(stay);
     box.exec();
     return box.clickedButton() == go;
+}
+
+std::optional<QString> QtUserPrompts::askText(const QString &question, const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner(), Title, question, QLineEdit::Normal, initial, &ok);
+    return ok ? std::optional(text) : std::nullopt;
 }
 
 std::optional<QString> QtUserPrompts::chooseBookmarkFile(const QString &startFolder)

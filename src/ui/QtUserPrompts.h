@@ -13,6 +13,7 @@ public:
     void message(const QString &text, Icon icon) override;
     bool confirm(const QString &text) override;
     bool ask(const QString &text, const QString &yes, const QString &no) override;
+    std::optional<QString> askText(const QString &question, const QString &initial) override;
     std::optional<QString> chooseBookmarkFile(const QString &startFolder) override;
 
 private:

@@ -1,118 +1,28 @@
 #include "ui/frmMain.h"
 
 #include "platform/UserPrompts.h"
+#include "ui/FileWatch.h"
 #include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
+#include "ui/LinkDrops.h"
 #include "ui/SelectAllLineEdit.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUrl>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
-
-namespace {
-
-constexpr int TwipsPerInch = 1440;
-
-// Where each control stands at the design size, in twips. With larger fonts
-// these are the minimums: a control grows to what its text needs.
-struct Place
-{
-    int left, top, width, height;
-};
-constexpr Place Label1Place{120, 120, 495, 255};
-constexpr Place TextPlace{720, 120, 2655, 285};
-constexpr Place Label2Place{120, 480, 495, 255};
-constexpr Place UrlPlace{720, 480, 3375, 285};
-constexpr Place TreePlace{120, 840, 3975, 2295};
-constexpr Place AddPlace{3480, 120, 615, 255};
-constexpr int DesignWidth = 4185;
-constexpr int DesignHeight = 3225;
-
-// What resizing keeps fixed, read off the places: the right margin of the
-// button, the address field and the tree, the gaps between controls, and the
-// margin under the tree.
-constexpr int RightMargin = DesignWidth - (AddPlace.left + AddPlace.width);
-constexpr int ButtonGap = AddPlace.left - (TextPlace.left + TextPlace.width);
-constexpr int LabelGap = TextPlace.left - (Label1Place.left + Label1Place.width);
-constexpr int RowGap = UrlPlace.top - (TextPlace.top + TextPlace.height);
-constexpr int BottomMargin = DesignHeight - (TreePlace.top + TreePlace.height);
-static_assert(UrlPlace.left + UrlPlace.width + RightMargin == DesignWidth
-                  && TreePlace.left + TreePlace.width + RightMargin == DesignWidth,
-              "the button, the address field and the tree end at one right margin");
-static_assert(TreePlace.top - (UrlPlace.top + UrlPlace.height) == RowGap, "the rows are evenly spaced");
-
-QString nodeKey(qint32 index)
-{
-    return QLatin1Char('D') + QString::number(index);
-}
-
-// What a browser hands over when a link is dragged out of it.
-struct DroppedLink
-{
-    QString address;
-    QString title;
-};
-
-// The first line of a list that is neither blank nor a comment, as text/uri-list
-// has them.
-QString firstListed(const QString &lines)
-{
-    for (const QStringView line : QStringView(lines).split(u'\n')) {
-        const QStringView entry = line.trimmed();
-        if (!entry.isEmpty() && !entry.startsWith(u'#'))
-            return entry.toString();
-    }
-    return {};
-}
-
-// A link from "text/x-moz-url" (the address, a line break, the title; UTF-16 from
-// every browser that offers it, UTF-8 from a few other programs), else the
-// address alone from "text/uri-list" or, with `plainText`, from plain text. The
-// raw text is taken rather than QMimeData::urls(), which would rewrite the address.
-std::optional<DroppedLink> droppedLink(const QMimeData *mime, bool plainText)
-{
-    static const QString MozUrl = QStringLiteral("text/x-moz-url");
-    static const QString UriList = QStringLiteral("text/uri-list");
-    if (!mime)
-        return std::nullopt;
-    if (mime->hasFormat(MozUrl)) {
-        const QByteArray bytes = mime->data(MozUrl);
-        QString text = bytes.contains('\0')
-            ? QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
-            : QString::fromUtf8(bytes);
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        text.remove(u'\r');
-        const QStringList lines = text.split(u'\n');
-        const QString address = lines.value(0).trimmed();
-        if (!address.isEmpty())
-            return DroppedLink{address, lines.value(1).remove(QChar(0)).trimmed()};
-    }
-    QString address;
-    if (mime->hasFormat(UriList))
-        address = firstListed(QString::fromUtf8(mime->data(UriList)));
-    else if (plainText && mime->hasText())
-        address = firstListed(mime->text());
-    if (address.isEmpty())
-        return std::nullopt;
-    return DroppedLink{address, {}};
-}
-
-} // namespace
 
 // The resources live in a static library: they have to be registered by hand,
 // outside any namespace.
@@ -136,7 +46,8 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     , filter(new FolderFilter(this))
     , m_settings(settings)
     , m_prompts(prompts)
-    , m_watcher(new QFileSystemWatcher(this))
+    , m_layout(*this, {Label1, txtText, Label2, txtUrl, cmdAdd, Tree, lblPath})
+    , m_watch(new FileWatch([this] { return m_busy; }, this))
 {
     initResources();
     setWindowTitle(QStringLiteral("Linkcrate"));
@@ -151,16 +62,30 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     setTabOrder(txtText, txtUrl);
     setTabOrder(txtUrl, Tree);
     setTabOrder(Tree, cmdAdd);
-    // A link may be dropped anywhere: the fields take links themselves only for
-    // plain text dragged into them, and the tree to select the folder too.
-    setAcceptDrops(true);
-    Tree->viewport()->setAcceptDrops(true);
-    for (QObject *watched : {static_cast<QObject *>(txtText), static_cast<QObject *>(txtUrl),
-                             static_cast<QObject *>(Tree->viewport())})
-        watched->installEventFilter(this);
+    txtText->installEventFilter(this);
+    txtUrl->installEventFilter(this);
+    // A link may be dropped anywhere: it fills the fields, and on the tree it
+    // selects the folder too. Nothing is added until Add, and a title with
+    // refused characters stays as it came, for Add to name them.
+    connect(new LinkDrops(this, {txtText, txtUrl}, Tree, [this] { return m_busy; }), &LinkDrops::dropped, this,
+            [this](const DroppedLink &link, QTreeWidgetItem *folder) {
+                m_said.clear();
+                txtUrl->setText(link.address);
+                if (!link.title.isEmpty())
+                    txtText->setText(link.title);
+                if (folder)
+                    Tree->setCurrentItem(folder);
+            });
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
-    connect(Tree, &QTreeWidget::currentItemChanged, this, &frmMain::showPath);
+    // What the last addition did stays said until the user goes on.
+    const auto goneOn = [this] {
+        m_said.clear();
+        showPath();
+    };
+    connect(Tree, &QTreeWidget::currentItemChanged, this, goneOn);
+    connect(txtText, &QLineEdit::textEdited, this, goneOn);
+    connect(txtUrl, &QLineEdit::textEdited, this, goneOn);
     connect(filter, &FolderFilter::chosen, this, [this](qint32 folder) {
         selectFolder(folder);
         txtText->setFocus();
@@ -179,19 +104,23 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     shortcut(QKeySequence::Undo, &frmMain::undoLastAddition);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
+    // In the tree's menu, and from anywhere in the window.
+    auto *makeFolder = new QAction(QStringLiteral("New Folder…"), Tree);
+    makeFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(makeFolder, &QAction::triggered, this, &frmMain::newFolder);
+    Tree->addAction(makeFolder);
+    Tree->setContextMenuPolicy(Qt::ActionsContextMenu);
     // The tree's access key, as the fields have theirs.
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this), &QShortcut::activated, this,
             [this] { Tree->setFocus(Qt::ShortcutFocusReason); });
 
-    // A browser rewrites the file by replacing it: the folder is watched too, and
-    // the several events of one rewrite make one reading.
-    m_changeTimer.setSingleShot(true);
-    m_changeTimer.setInterval(150);
-    connect(&m_changeTimer, &QTimer::timeout, this, &frmMain::fileMayHaveChanged);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { m_changeTimer.start(); });
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changeTimer.start(); });
+    // Another program's rewrite is read at once, the same folder kept selected.
+    connect(m_watch, &FileWatch::changed, this, [this](const FileIdentity &now) {
+        if (now != catalogue.identity())
+            reread(false);
+    });
 
-    resize(naturalSize());
+    resize(m_layout.naturalSize());
     Form_Resize();
 }
 
@@ -229,14 +158,33 @@ bool frmMain::Form_Load()
 
     loadImages();
     ensurePolished();
-    resize(naturalSize());
+    resize(m_layout.naturalSize());
     restoreGeometry(m_settings.windowGeometry());
     show();
     FillTree();
     selectFolder(chosen ? FolderCatalogue::Root : m_flow.indexOf(m_flow.lastFolder()));
-    watchFile();
+    m_watch->watch(BookmarkFile);
     txtText->setFocus();
+    if (txtUrl->text().isEmpty())
+        takeClipboardAddress();
     return true;
+}
+
+void frmMain::takeClipboardAddress()
+{
+    // A single web address and nothing else: whatever else the clipboard holds
+    // (words, several lines, a path) was not copied for this.
+    const QString text = QApplication::clipboard()->text().trimmed();
+    if (text.isEmpty() || std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
+        return;
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()
+        || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        return;
+    txtUrl->setText(text);
+    // Selected, so that typing replaces it.
+    txtUrl->setFocus();
+    txtUrl->selectAll();
 }
 
 void frmMain::loadImages()
@@ -267,16 +215,24 @@ bool frmMain::InvalidInput()
         return false;
     m_prompts.message(entry.message, entry.verdict == EntryCheck::Verdict::RefusedCharacter ? UserPrompts::Icon::None
                                                                                             : UserPrompts::Icon::Exclamation);
-    if (entry.verdict == EntryCheck::Verdict::EmptyUrl)
+    if (entry.aboutAddress)
         txtUrl->setFocus();
     else
         txtText->setFocus();
     return true;
 }
 
+QString frmMain::selectedNewFolder() const
+{
+    const QTreeWidgetItem *node = Tree->newFolderNode();
+    return node && node->isSelected() ? node->text(0) : QString();
+}
+
 qint32 frmMain::selectedIndex() const
 {
-    const std::optional<QString> key = Tree->selectedKey();
+    const QTreeWidgetItem *made = Tree->newFolderNode();
+    const std::optional<QString> key =
+        made && made->isSelected() ? std::optional(FolderTree::key(made->parent())) : Tree->selectedKey();
     bool isNumber = false;
     const qint32 index = key ? key->mid(1).toInt(&isNumber) : 0;
     if (!key || !isNumber || index < FolderCatalogue::Root || index >= catalogue.FolderCount)
@@ -319,6 +275,7 @@ void frmMain::cmdAdd_Click()
     request.folder.by = index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
                                                        : AdditionFlow::FolderChoice::By::Index;
     request.folder.index = index;
+    request.newFolder = selectedNewFolder();
     request.keepAlive = [] { QCoreApplication::processEvents(); };
     const AdditionFlow::AddOutcome added = m_flow.add(request);
     setBusy(false);
@@ -337,10 +294,52 @@ void frmMain::cmdAdd_Click()
         txtText->setFocus();
         return;
     }
+    // The new folder is in the file now, and in the folders as they were read again.
+    if (!request.newFolder.isEmpty()) {
+        FillTree();
+        selectFolder(added.folder);
+    }
     // Emptied without an undo step of their own, so that Ctrl+Z in the empty
     // field undoes the addition rather than bringing the text back.
     txtText->setText(QString());
     txtUrl->setText(QString());
+    txtText->setFocus();
+    m_said = added.message + QStringLiteral(" Ctrl+Z undoes it.");
+    showPath();
+}
+
+void frmMain::newFolder()
+{
+    if (m_busy)
+        return;
+    const QList<QTreeWidgetItem *> selected = Tree->selectedItems();
+    if (selected.isEmpty() || selectedIndex() < FolderCatalogue::Root) {
+        m_prompts.message(QStringLiteral("No directory selected !"), UserPrompts::Icon::None);
+        Tree->setFocus();
+        return;
+    }
+    QTreeWidgetItem *parent = selected.constFirst();
+    if (parent == Tree->newFolderNode()) {
+        m_prompts.message(QStringLiteral("\"%1\" is made with the bookmark added to it: add one before making a "
+                                         "folder inside it.")
+                              .arg(parent->text(0)),
+                          UserPrompts::Icon::Exclamation);
+        return;
+    }
+    const QString in = FolderTree::shownPath(parent);
+    QString name;
+    for (;;) {
+        const std::optional<QString> typed = m_prompts.askText(
+            QStringLiteral("Name of the new folder in %1:").arg(in.isEmpty() ? QStringLiteral("Bookmarks") : in), name);
+        if (!typed)
+            return;
+        name = typed->trimmed();
+        const AdditionFlow::Outcome checked = AdditionFlow::checkFolderName(name);
+        if (checked.ok())
+            break;
+        m_prompts.message(checked.message, UserPrompts::Icon::Exclamation);
+    }
+    Tree->showNewFolder(parent, name);
     txtText->setFocus();
 }
 
@@ -348,14 +347,11 @@ void frmMain::undoLastAddition()
 {
     if (m_busy)
         return;
-    const LastAddition record = m_flow.lastAddition();
     // A Ctrl+Z too many after undoing typing must not take a bookmark away unasked.
-    if (record.isValid()
-        && !m_prompts.ask(QStringLiteral("Undo the last addition to \"%1\"? The file goes back to the version "
-                                         "before it; the version with the addition goes to the trash.")
-                              .arg(record.file),
-                          QStringLiteral("Undo"), QStringLiteral("Cancel")))
+    if (const QString question = m_flow.undoQuestion();
+        !question.isEmpty() && !m_prompts.ask(question, QStringLiteral("Undo"), QStringLiteral("Cancel")))
         return;
+    m_said.clear();
     setBusy(true);
     const AdditionFlow::Outcome undone = m_flow.undo({});
     setBusy(false);
@@ -367,32 +363,20 @@ void frmMain::undoLastAddition()
     m_prompts.message(undone.message, UserPrompts::Icon::Information);
 }
 
-bool frmMain::takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder)
-{
-    const std::optional<DroppedLink> link = droppedLink(event->mimeData(), plainText);
-    if (!link || m_busy)
-        return false;
-    event->acceptProposedAction();
-    if (event->type() != QEvent::Drop)
-        return true;
-    // Only filled in: nothing is added until Add, and a title with refused
-    // characters stays as it came, for Add to name them.
-    txtUrl->setText(link->address);
-    if (!link->title.isEmpty())
-        txtText->setText(link->title);
-    if (folder)
-        Tree->setCurrentItem(folder);
-    return true;
-}
-
 void frmMain::selectFolder(qint32 index)
 {
-    Tree->selectKey(nodeKey(index));
+    Tree->selectKey(QLatin1Char('D') + QString::number(index));
 }
 
 void frmMain::reread(bool tellFailure)
 {
     const AdditionFlow::FolderPlace place = m_flow.placeOf(selectedIndex());
+    // A folder still to be made stays, under the same folder.
+    const QTreeWidgetItem *made = Tree->newFolderNode();
+    const QString madeName = made ? made->text(0) : QString();
+    const bool madeSelected = made && made->isSelected();
+    const AdditionFlow::FolderPlace madeIn =
+        made ? m_flow.placeOf(FolderTree::key(made->parent()).mid(1).toInt()) : AdditionFlow::FolderPlace();
     if (const AdditionFlow::Outcome read = m_flow.readFolders(); !read.ok()) {
         // Caught half-way through another program's rewrite, the watch says
         // nothing: the next change brings the complete file, and Add checks the
@@ -402,42 +386,19 @@ void frmMain::reread(bool tellFailure)
         return;
     }
     FillTree();
-    selectFolder(m_flow.indexOf(place));
-}
-
-void frmMain::watchFile()
-{
-    if (!m_watcher->files().isEmpty())
-        m_watcher->removePaths(m_watcher->files());
-    if (!m_watcher->directories().isEmpty())
-        m_watcher->removePaths(m_watcher->directories());
-    m_watcher->addPath(BookmarkFile);
-    m_watcher->addPath(QFileInfo(BookmarkFile).absolutePath());
-}
-
-void frmMain::fileMayHaveChanged()
-{
-    if (m_busy) {
-        m_changeTimer.start();
-        return;
+    if (!madeName.isEmpty()) {
+        selectFolder(m_flow.indexOf(madeIn));
+        Tree->showNewFolder(Tree->currentItem(), madeName);
     }
-    FileIdentity now;
-    QString reason;
-    if (!FileIdentity::read(BookmarkFile, now, reason))
-        return; // gone for now: the folder's watch tells when it is back
-    // A replaced file is a new inode, which the old watch does not follow; nor
-    // does it end while the old inode lives on (in the trash, say): watched anew.
-    m_watcher->removePath(BookmarkFile);
-    m_watcher->addPath(BookmarkFile);
-    if (now != catalogue.identity())
-        reread(false);
+    if (!madeSelected)
+        selectFolder(m_flow.indexOf(place));
 }
 
 void frmMain::showPath()
 {
     const QString fileName = QFileInfo(BookmarkFile).fileName();
     const QString path = FolderTree::shownPath(Tree->currentItem());
-    const QString text = path.isEmpty() ? fileName : fileName + QStringLiteral(": ") + path;
+    const QString text = !m_said.isEmpty() ? m_said : path.isEmpty() ? fileName : fileName + QStringLiteral(": ") + path;
     lblPath->setText(lblPath->fontMetrics().elidedText(text, Qt::ElideMiddle, std::max(0, lblPath->width())));
     lblPath->setToolTip(BookmarkFile);
     lblPath->setAccessibleDescription(text);
@@ -473,7 +434,7 @@ void frmMain::chooseOtherFile()
     }
     rememberFile();
     FillTree();
-    watchFile();
+    m_watch->watch(BookmarkFile);
     txtText->setFocus();
 }
 
@@ -483,6 +444,12 @@ void frmMain::openFilter()
         return;
     if (!filter->isVisible())
         m_focusBeforeFilter = QApplication::focusWidget();
+    // Listed before anything is typed: the folders added to last, by any front end.
+    QList<qint32> recent;
+    for (const AdditionFlow::FolderPlace &place : m_flow.recentFolders())
+        recent.append(m_flow.indexOf(place));
+    recent.removeAll(FolderCatalogue::Root); // the root list, or gone from the file since
+    filter->setRecent(recent);
     filter->setGeometry(Tree->geometry());
     filter->open();
 }
@@ -491,78 +458,22 @@ void frmMain::setBusy(bool busy)
 {
     m_busy = busy;
     setEnabled(!busy);
-    if (busy)
-        setCursor(Qt::WaitCursor);
-    else
-        setCursor(Qt::ArrowCursor);
-}
-
-frmMain::Grown frmMain::grownPlaces() const
-{
-    // The places of the design, grown where the texts need more room.
-    const auto px = [this](int twips) { return twipsToPixelsX(twips); };
-    const auto py = [this](int twips) { return twipsToPixelsY(twips); };
-    Grown g;
-    g.labelWidth = std::max({px(Label1Place.width), Label1->sizeHint().width(), Label2->sizeHint().width()});
-    g.labelHeight = std::max(py(Label1Place.height), Label1->sizeHint().height());
-    g.fieldLeft = std::max(px(TextPlace.left), px(Label1Place.left) + g.labelWidth + px(LabelGap));
-    g.buttonWidth = std::max(px(AddPlace.width), cmdAdd->sizeHint().width());
-    g.buttonHeight = std::max(py(AddPlace.height), cmdAdd->sizeHint().height());
-    g.row1Height = std::max(py(TextPlace.height), txtText->sizeHint().height());
-    g.row2Top = std::max(py(UrlPlace.top), py(TextPlace.top) + std::max(g.row1Height, g.buttonHeight) + py(RowGap));
-    g.row2Height = std::max(py(UrlPlace.height), txtUrl->sizeHint().height());
-    g.treeTop = std::max(py(TreePlace.top), g.row2Top + g.row2Height + py(RowGap));
-    g.pathHeight = lblPath->sizeHint().height();
-    return g;
-}
-
-QSize frmMain::naturalSize() const
-{
-    // The design size, or more when larger fonts need it; the path line comes
-    // under the tree of the design's size.
-    const Grown g = grownPlaces();
-    const int width = g.fieldLeft + twipsToPixelsX(TextPlace.width + ButtonGap) + g.buttonWidth
-        + twipsToPixelsX(RightMargin);
-    const int height = g.treeTop + twipsToPixelsY(TreePlace.height) + g.pathHeight + 2 * twipsToPixelsY(BottomMargin);
-    return {std::max(twipsToPixelsX(DesignWidth), width), height};
+    setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
 int frmMain::twipsToPixelsX(int twips) const
 {
-    return int(std::lround(double(twips) * logicalDpiX() / TwipsPerInch));
+    return m_layout.twipsToPixelsX(twips);
 }
 
 int frmMain::twipsToPixelsY(int twips) const
 {
-    return int(std::lround(double(twips) * logicalDpiY() / TwipsPerInch));
+    return m_layout.twipsToPixelsY(twips);
 }
 
 void frmMain::Form_Resize()
 {
-    const auto px = [this](int twips) { return twipsToPixelsX(twips); };
-    const auto py = [this](int twips) { return twipsToPixelsY(twips); };
-    const Grown g = grownPlaces();
-    Label1->setGeometry(px(Label1Place.left), py(Label1Place.top), g.labelWidth, g.labelHeight);
-    Label2->setGeometry(px(Label2Place.left), g.row2Top, g.labelWidth, g.labelHeight);
-
-    // The resize rule: the button keeps its right margin, the fields and the
-    // tree take the width that is left, the tree the height. A value that
-    // would be negative (a very small window) is skipped, and that control
-    // keeps its last size.
-    const int W = width();
-    const int H = height();
-    const int buttonLeft = W - px(RightMargin) - g.buttonWidth;
-    if (buttonLeft >= 0)
-        cmdAdd->setGeometry(buttonLeft, py(AddPlace.top), g.buttonWidth, g.buttonHeight);
-    if (const int w = buttonLeft - px(ButtonGap) - g.fieldLeft; w >= 0)
-        txtText->setGeometry(g.fieldLeft, py(TextPlace.top), w, g.row1Height);
-    if (const int w = W - px(RightMargin) - g.fieldLeft; w >= 0)
-        txtUrl->setGeometry(g.fieldLeft, g.row2Top, w, g.row2Height);
-    const int treeWidth = W - px(RightMargin) - px(TreePlace.left);
-    const int treeHeight = H - 2 * py(BottomMargin) - g.pathHeight - g.treeTop;
-    Tree->setGeometry(px(TreePlace.left), g.treeTop, treeWidth >= 0 ? treeWidth : Tree->width(),
-                      treeHeight >= 0 ? treeHeight : Tree->height());
-    lblPath->setGeometry(px(TreePlace.left), g.treeTop + Tree->height() + py(BottomMargin), Tree->width(), g.pathHeight);
+    m_layout.arrange();
     if (filter->isVisible())
         filter->setGeometry(Tree->geometry());
     showPath();
@@ -579,7 +490,7 @@ void frmMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // A larger font needs larger controls, and room for them.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        resize(size().expandedTo(naturalSize()));
+        resize(size().expandedTo(m_layout.naturalSize()));
         Form_Resize();
     }
 }
@@ -595,46 +506,15 @@ void frmMain::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void frmMain::dragEnterEvent(QDragEnterEvent *event)
-{
-    takeDrop(event, true, nullptr);
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent *event)
-{
-    takeDrop(event, true, nullptr);
-}
-
-void frmMain::dropEvent(QDropEvent *event)
-{
-    takeDrop(event, true, nullptr);
-}
-
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool inTree = watched == Tree->viewport();
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // A field takes Ctrl+Z for its own undo; with no typing to undo, the
-        // key is left to the window's undo of the last addition.
+    // A field takes Ctrl+Z for its own undo; with no typing to undo, the key is
+    // left to the window's undo of the last addition.
+    if (event->type() == QEvent::ShortcutOverride) {
         const auto *field = qobject_cast<QLineEdit *>(watched);
         return field && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo) && !field->isUndoAvailable();
     }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        QTreeWidgetItem *folder = inTree ? Tree->itemAt(drop->position().toPoint()) : nullptr;
-        // Plain text dragged into a field is typing; a link is for the window.
-        if (takeDrop(drop, inTree, folder))
-            return true;
-        if (inTree)
-            drop->ignore();
-        return inTree;
-    }
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -4,15 +4,14 @@
 #include "flow/AdditionFlow.h"
 #include "platform/Settings.h"
 #include "ui/ImageList.h"
+#include "ui/WindowLayout.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 class FolderFilter;
 class FolderTree;
-class QDropEvent;
-class QFileSystemWatcher;
+class FileWatch;
 class QTreeWidgetItem;
 class QLabel;
 class QLineEdit;
@@ -48,6 +47,10 @@ public:
     // Ctrl+Z where no field has typing to undo: puts the bookmark file of the
     // last addition, by this window or linkcrate-add, back as it was before.
     void undoLastAddition();
+    // Ctrl+Shift+N, or "New Folder…" in the tree's menu: asks for a name and
+    // shows the folder under the selected one, selected. Nothing is written
+    // until Add, which makes the folder with the bookmark in it.
+    void newFolder();
 
     // Lengths in the window are given in twips (1/1440 inch).
     int twipsToPixelsX(int twips) const;
@@ -72,9 +75,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -83,28 +83,22 @@ private:
     // Reads the file again and selects the same folder: by its path and, of
     // several folders with one path, by its rank among them.
     void reread(bool tellFailure);
+    // The selected folder's number; a folder still to be made stands for the one
+    // it is made in.
     qint32 selectedIndex() const;
+    // The name of the folder still to be made, when it is the one selected.
+    QString selectedNewFolder() const;
+    // Starting without an address: one copied from a browser is taken.
+    void takeClipboardAddress();
     void selectFolder(qint32 index);
     void showPath();
-    // A link dragged in: fills the fields, and selects the folder it was dropped on.
-    bool takeDrop(QDropEvent *event, bool plainText, QTreeWidgetItem *folder);
-    void watchFile();
-    void fileMayHaveChanged();
-    // Where the controls stand before the resize rule: the design's places, or
-    // more where a larger font needs it.
-    struct Grown
-    {
-        int labelWidth, labelHeight, fieldLeft, buttonWidth, buttonHeight;
-        int row1Height, row2Top, row2Height, treeTop, pathHeight;
-    };
-    Grown grownPlaces() const;
-    QSize naturalSize() const;
     void setBusy(bool busy);
 
     Settings &m_settings;
     UserPrompts &m_prompts;
     bool m_busy = false;
-    QFileSystemWatcher *m_watcher;
-    QTimer m_changeTimer;
+    WindowLayout m_layout;
+    FileWatch *m_watch;
     QPointer<QWidget> m_focusBeforeFilter;
+    QString m_said; // what the last addition did, shown under the tree until the next selection or typing
 };
