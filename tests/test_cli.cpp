@@ -64,7 +64,7 @@ void TestCli::runs_data()
                       "            </DL><p>\n            <DT><A HREF=\"https://de.example/\"");
     QTest::newRow("--create, dry run") << QStringList{"--file", "F", "--folder", "New", "--create", "--dry-run", "--text", "n", "n.example"}
         << 0 << "Would make the folder \"New\".\nWould add to \"New\" of \"F\":" << QByteArray();
-    QTest::newRow("dry run refused as the addition is") << QStringList{"--file", "F", "--dry-run", "--text", "t", QString(70000, u'a')}
+    QTest::newRow("dry run refused as the addition is") << QStringList{"--file", "F", "--dry-run", "--text", "t", "https://e.x/" + QString(70000, u'a')}
         << 1 << "Linkcrate adds addresses of up to" << QByteArray();
     // "NOCONF": the settings can be neither read nor written.
     QTest::newRow("undo record unsaved: added, with a warning") << QStringList{"NOCONF", "--file", "F", "--text", "t", "https://w.example/"}
