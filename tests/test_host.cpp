@@ -147,7 +147,8 @@ void TestHost::addCheckUndo()
     QCOMPARE(readBytes(m_file), expected);
     const QJsonObject again = host.request({{"request", "check"}, {"address", "HTTP://DE.example/k"}});
     QCOMPARE(again.value("folders").toArray(), QJsonArray{4});
-    const QJsonObject blank = host.request({{"request", "add"}, {"title", " "}, {"address", "x.example"}, {"path", ""}});
+    const QJsonObject blank = host.request({{"request", "add"}, {"title", " "}, {"address", "x.example"}, {"folder", -1},
+                                            {"identity", host.request({{"request", "tree"}}).value("identity")}});
     QVERIFY(blank.value("ok").toBool());
     QVERIFY(readBytes(m_file).contains("<DL><p>\n<DT><A HREF=\"http://x.example\">http://x.example</A>\n"));
     QCOMPARE(host.request({{"request", "tree"}}).value("last").toInt(), -1);

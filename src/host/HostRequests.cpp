@@ -205,8 +205,10 @@ QJsonObject HostRequests::add(const QJsonObject &request)
         addition.folder.place.path = path.isEmpty() ? QStringList() : path.split(u'/');
         addition.folder.place.rank = fields.has(QStringLiteral("rank")) ? fields.number(QStringLiteral("rank"), 0) : 0;
     } else {
-        addition.folder.by = AdditionFlow::FolderChoice::By::Index;
+        // The tree gives -1 for the top of the file, as the folder list does.
         addition.folder.index = fields.number(QStringLiteral("folder"), FolderCatalogue::Root);
+        addition.folder.by = addition.folder.index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
+                                                                            : AdditionFlow::FolderChoice::By::Index;
         const QString identity = fields.text(QStringLiteral("identity"));
         addition.folder.readFrom = identityFrom(identity);
         if (fields.problem().isEmpty() && !addition.folder.readFrom)
