@@ -82,12 +82,6 @@ inline QByteArray readBytes(const QString &path)
     return true;
 }
 
-// For the suites that still call it as a statement; new code calls QVERIFY(writeFile(...)).
-inline void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(writeFile(path, bytes));
-}
-
 inline QString fixture(const QString &name)
 {
     return QStringLiteral(LINKCRATE_TEST_DATA "/") + name;

@@ -74,7 +74,7 @@ private:
 void TestHost::init()
 {
     m_file = m_dir.filePath("bookmarks.html");
-    writeBytes(m_file, readBytes(fixture("firefox-lf.html")));
+    QVERIFY(writeFile(m_file, readBytes(fixture("firefox-lf.html"))));
     Settings(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Linkcrate/Linkcrate.conf").setBookmarks(m_file);
 }
 
@@ -168,7 +168,7 @@ void TestHost::largeTree()
         if (i % 10 == 9)
             file += QByteArray("</DL>\n").repeated(10);
     }
-    writeBytes(m_file, file + "</DL>\n");
+    QVERIFY(writeFile(m_file, file + "</DL>\n"));
     Host host;
     const QJsonObject tree = host.request({{"request", "tree"}});
     QCOMPARE(tree.value("folders").toArray().size(), 20000);

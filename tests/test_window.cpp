@@ -69,22 +69,24 @@ class TestWindow : public QObject
     QString m_file;
 
     // Starts the window on `contents`, as a second run would.
-    void start(const QByteArray &contents = readBytes(Example))
+    [[nodiscard]] bool start(const QByteArray &contents = readBytes(Example))
     {
-        writeBytes(m_file, contents);
+        HELPER_VERIFY(writeFile(m_file, contents));
         m_settings->setBookmarks(m_file);
         m_window = std::make_unique<frmMain>(*m_settings, m_prompts);
-        QVERIFY(m_window->Form_Load());
+        HELPER_VERIFY(m_window->Form_Load());
         QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        HELPER_VERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        return true;
     }
-    void select(const QString &shownText)
+    [[nodiscard]] bool select(const QString &shownText)
     {
         QTreeWidgetItem *item = findShown(m_window->Tree, shownText);
-        QVERIFY2(item, qPrintable(shownText));
+        HELPER_VERIFY2(item, qPrintable(shownText));
         m_window->Tree->scrollToItem(item);
         QTest::mouseClick(m_window->Tree->viewport(), Qt::LeftButton, {}, m_window->Tree->visualItemRect(item).center());
-        QCOMPARE(m_window->Tree->currentItem(), item);
+        HELPER_COMPARE(m_window->Tree->currentItem(), item);
+        return true;
     }
     // Fills the fields and clicks Add.
     void add(const QString &text = "Name", const QString &url = "https://e.x/")
@@ -94,12 +96,13 @@ class TestWindow : public QObject
         QTest::mouseClick(m_window->cmdAdd, Qt::LeftButton);
     }
     // The messages shown hold these texts, in order; %1 is the test folder.
-    void shown(const QStringList &texts)
+    [[nodiscard]] bool shown(const QStringList &texts)
     {
-        QCOMPARE(m_prompts.messages.size(), texts.size());
+        HELPER_COMPARE(m_prompts.messages.size(), texts.size());
         for (qsizetype i = 0; i < texts.size(); ++i)
-            QVERIFY2(m_prompts.messages[i].text.contains(QString(texts[i]).replace("%1", m_dir->path())),
-                     qPrintable(m_prompts.messages[i].text));
+            HELPER_VERIFY2(m_prompts.messages[i].text.contains(QString(texts[i]).replace("%1", m_dir->path())),
+                           qPrintable(m_prompts.messages[i].text));
+        return true;
     }
 
 private Q_SLOTS:
@@ -166,7 +169,7 @@ private Q_SLOTS:
             m_settings->setBookmarks(path);
         for (const auto &[name, contents] : {std::pair{path, file}, {path + ".tmp", tmp}, {otherPath, other}})
             if (!contents.isEmpty())
-                writeBytes(name, contents);
+                QVERIFY(writeFile(name, contents));
         m_prompts.fileChoices = {choose ? std::optional(otherPath) : std::nullopt};
         QCOMPARE(m_window->Form_Load(), !inUse.isEmpty());
         if (ctrlO) {
@@ -175,7 +178,7 @@ private Q_SLOTS:
             QTest::keyClick(m_window->windowHandle(), Qt::Key_O, Qt::ControlModifier);
         }
 
-        shown(messages);
+        QVERIFY(shown(messages));
         QCOMPARE(QFileInfo::exists(path + ".tmp"), file.isEmpty() && tmp.contains("Half a file")); // an incomplete copy is the user's
         QCOMPARE(m_prompts.dialogFolders, dialogs.replaceInStrings("%1", m_dir->path()));
         QCOMPARE(Settings(m_settings->fileName()).bookmarks(), inUse.isEmpty() ? path : m_dir->filePath(inUse));
@@ -190,8 +193,8 @@ private Q_SLOTS:
 
     void treeShowsTheFoldersAsPeopleRead()
     {
-        start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "news/inner/deep", "news/inner/deep/deeper",
-                           "Ångström", "Folder 9", "Folder 9/a", "Folder 9/a/b", ""}));
+        QVERIFY(start(foldersFile({"zebra", "Folder 10", "News", "news", "news/inner", "news/inner/deep", "news/inner/deep/deeper",
+                           "Ångström", "Folder 9", "Folder 9/a", "Folder 9/a/b", ""})));
         // Accents with their letters, numbers by value, equal names in file order.
         QCOMPARE(shownTree(m_window->Tree), (QStringList{"Bookmarks", "  (no name)", "  Ångström", "  Folder 9", "    a",
                                                          "  Folder 10", "  News", "  news", "    inner", "  zebra"}));
@@ -204,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(findShown(m_window->Tree, "(no name)")->font(0).italic());
         QVERIFY(!findShown(m_window->Tree, "zebra")->font(0).italic());
         QCOMPARE(findShown(m_window->Tree, "inner")->toolTip(0), "news/inner");
-        select("inner");
+        QVERIFY(select("inner"));
         QCOMPARE(m_window->lblPath->text(), "bookmarks.html: news/inner");
         QVERIFY(!findShown(m_window->Tree, "News")->icon(0).isNull());
     }
@@ -230,10 +233,10 @@ private Q_SLOTS:
         QFETCH(QString, typedUrl);
         QFETCH(QString, writtenUrl);
         const QByteArray debian = "<DT><A HREF=\"https://www.debian.org/\">D</A>\n";
-        start(readBytes(Example).replace("<DT><A HREF=\"https://www.gnu", debian + "<DT><A HREF=\"https://www.gnu")
-                  .replace("<DD>What", debian + "<DD>What"));
+        QVERIFY(start(readBytes(Example).replace("<DT><A HREF=\"https://www.gnu", debian + "<DT><A HREF=\"https://www.gnu")
+                  .replace("<DD>What", debian + "<DD>What")));
         QByteArray expected = readBytes(m_file);
-        select(folder);
+        QVERIFY(select(folder));
         m_prompts.answers = {true};
         // Reaching a field, by its access key or a click, selects its whole text, past 255 characters.
         m_window->txtText->setText("Old name");
@@ -248,8 +251,8 @@ private Q_SLOTS:
         for (const QString &key : press.split(u' ').mid(1))
             QTest::keyClick(QApplication::focusWidget(), key == "tab" ? Qt::Key_Tab : Qt::Key_Return);
 
-        shown(typedUrl.contains("debian") ? QStringList{"This address is already in: Bookmarks Toolbar, Reading/Articles, "
-                                                        "Bookmarks. Add it again?|Add again|Cancel"} : QStringList());
+        QVERIFY(shown(typedUrl.contains("debian") ? QStringList{"This address is already in: Bookmarks Toolbar, Reading/Articles, "
+                                                        "Bookmarks. Add it again?|Add again|Cancel"} : QStringList()));
         // First in the folder's list: after the first list opened from its heading on.
         const qsizetype heading = folder == "Bookmarks" ? 0 : expected.indexOf(folder.toHtmlEscaped().toUtf8() + "</H3>");
         expected.insert(expected.indexOf("<DL><p>\n", heading) + 8,
@@ -295,9 +298,9 @@ private Q_SLOTS:
         QFETCH(int, finalKey);
         QFETCH(QString, selected);
         QFETCH(QStringList, folders);
-        start(folders.isEmpty() ? readBytes(Example) : foldersFile(folders));
+        QVERIFY(start(folders.isEmpty() ? readBytes(Example) : foldersFile(folders)));
         m_settings->setRecentFolders({{{"Gone"}, 0}, {{}, 0}, {{"Cooking", "Crêpes et galettes"}, 0}, {{"Reading"}, 0}});
-        select(folders.isEmpty() ? "Reading" : "Bookmarks");
+        QVERIFY(select(folders.isEmpty() ? "Reading" : "Bookmarks"));
         m_window->txtUrl->setFocus();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), m_window->filter->field());
@@ -341,7 +344,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(int, icon);
         QFETCH(QString, focus);
-        start();
+        QVERIFY(start());
         const QByteArray before = readBytes(m_file);
         if (problem == "no folder")
             m_window->Tree->clearSelection();
@@ -354,7 +357,7 @@ private Q_SLOTS:
         QTest::keyClick(m_window->windowHandle(), Qt::Key_A, Qt::AltModifier);
         QVERIFY(m_window->cmdAdd->isDown());
         QTRY_VERIFY(!m_window->cmdAdd->isDown());
-        shown({message});
+        QVERIFY(shown({message}));
         QCOMPARE(int(m_prompts.messages.value(0).icon), icon);
         const QHash<QString, QWidget *> widgets{
             {"text", m_window->txtText}, {"url", m_window->txtUrl}, {"tree", m_window->Tree}};
@@ -367,22 +370,22 @@ private Q_SLOTS:
     void folderKeptByPathAndRank()
     {
         // The second B is kept by its path and rank...
-        start(foldersFile({"B", "X", "X/B", "B"}));
+        QVERIFY(start(foldersFile({"B", "X", "X/B", "B"})));
         m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0)->child(1));
         add();
         // ...at Add, when another program changed the file while the window asked: nothing written;
         m_prompts.answers = {true};
-        m_prompts.whileAsked = [this] { writeBytes(m_file, foldersFile({"A", "B", "X", "X/B", "B"})), QTest::qWait(500); };
+        m_prompts.whileAsked = [this] { QVERIFY(writeFile(m_file, foldersFile({"A", "B", "X", "X/B", "B"}))); QTest::qWait(500); };
         add();
-        shown({"already in: B.", "changed since it was read"});
+        QVERIFY(shown({"already in: B.", "changed since it was read"}));
         QCOMPARE(readBytes(m_file), foldersFile({"A", "B", "X", "X/B", "B"}));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D4"));
         // ...by the watch, when the file is replaced, and then rewritten in place;
-        writeBytes(m_file + ".new", foldersFile({"C", "A", "B", "X", "X/B", "B"}));
+        QVERIFY(writeFile(m_file + ".new", foldersFile({"C", "A", "B", "X", "X/B", "B"})));
         QCOMPARE(std::rename(qPrintable(m_file + ".new"), qPrintable(m_file)), 0);
         QTRY_VERIFY(findShown(m_window->Tree, "C"));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D5"));
-        writeBytes(m_file, foldersFile({"D", "C", "A", "B", "X", "X/B", "B"}));
+        QVERIFY(writeFile(m_file, foldersFile({"D", "C", "A", "B", "X", "X/B", "B"})));
         QTRY_VERIFY(findShown(m_window->Tree, "D"));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
         // ...and at the next start after an addition to it, scrolled into view, in the window's size;
@@ -391,12 +394,12 @@ private Q_SLOTS:
         QTest::keyClick(m_window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_window->isVisible());
         QCOMPARE(m_prompts.messages.size(), 2);
-        start(readBytes(m_file));
+        QVERIFY(start(readBytes(m_file)));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D6"));
         QVERIFY(m_window->Tree->viewport()->rect().contains(m_window->Tree->visualItemRect(m_window->Tree->currentItem())));
         QCOMPARE(m_window->size(), QSize(640, 480));
         // the root once it is gone.
-        start(foldersFile({"B", "X"}));
+        QVERIFY(start(foldersFile({"B", "X"})));
         QCOMPARE(m_window->Tree->selectedKey(), std::optional<QString>("D-1"));
     }
 
@@ -416,9 +419,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, between);
         QFETCH(QStringList, messages);
-        start();
+        QVERIFY(start());
         const QByteArray original = readBytes(m_file);
-        select("Articles");
+        QVERIFY(select("Articles"));
         add("A long read");
         if (between == "old") {
             QVariantMap record = m_settings->lastAddition();
@@ -437,7 +440,7 @@ private Q_SLOTS:
         QTest::keyClick(m_window->txtText, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(readBytes(m_file), between.isEmpty() || between == "old" ? original : before);
         QCOMPARE(m_window->txtText->text(), QString());
-        shown(messages);
+        QVERIFY(shown(messages));
         // The folders are those of the file: the next addition goes through without a word.
         add("Next", "https://e.y/");
         QCOMPARE(m_prompts.messages.size(), messages.size());
@@ -463,16 +466,16 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         QFETCH(QString, then);
         QFETCH(QStringList, messages);
-        start();
+        QVERIFY(start());
         const QByteArray original = readBytes(m_file), changed = QByteArray(original).replace("Papers", "Studies");
-        select("Articles");
+        QVERIFY(select("Articles"));
         for (const QString &name : names)
             m_prompts.texts.append(name.isEmpty() ? std::nullopt : std::optional(name));
         QTest::keyClick(m_window->windowHandle(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
         if (then == "again")
             QTest::keyClick(m_window->windowHandle(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
         if (then == "reread") {
-            writeBytes(m_file, changed);
+            QVERIFY(writeFile(m_file, changed));
             QTRY_VERIFY(findShown(m_window->Tree, "Studies"));
         }
         // Shown and selected; nothing written until Add.
@@ -491,7 +494,7 @@ private Q_SLOTS:
             QCOMPARE(readBytes(m_file), original);
             QVERIFY(!findShown(m_window->Tree, "To read"));
         }
-        shown(messages);
+        QVERIFY(shown(messages));
     }
 
     void dropALink_data()
@@ -524,13 +527,13 @@ private Q_SLOTS:
         QFETCH(QString, fields);
         if (format == "clipboard") { // "address|selected" after a start without an address
             QApplication::clipboard()->setText(data);
-            start();
+            QVERIFY(start());
             QApplication::clipboard()->clear();
             QCOMPARE(m_window->txtUrl->text() + "|" + m_window->txtUrl->selectedText(), fields);
             QCOMPARE(QApplication::focusWidget(), fields == "|" ? m_window->txtText : m_window->txtUrl);
             return;
         }
-        start();
+        QVERIFY(start());
         m_window->txtText->setText("Typed");
         QMimeData mime; // browsers hand a link over in UTF-16
         const QByteArray utf16(reinterpret_cast<const char *>(data.utf16()), data.size() * 2);
@@ -551,7 +554,7 @@ private Q_SLOTS:
 
     void layoutGrowsAndNothingClips()
     {
-        start();
+        QVERIFY(start());
         frmMain &w = *m_window;
         w.setFont(QFont(w.font().family(), 15));
         // Labels and the button show their whole text; a field scrolls, but its text is not cut off below.
