@@ -314,6 +314,9 @@ void TestTrust::tamperedUndoRecord_data()
     QTest::newRow("the record outside the trash") << "record";
     QTest::newRow("a record that names another file") << "names";
     QTest::newRow("a record of another entry") << "other";
+    QTest::newRow("the entry's inode alone") << "inode";
+    QTest::newRow("the entry's size alone") << "size";
+    QTest::newRow("the entry's time alone") << "time";
 }
 
 void TestTrust::tamperedUndoRecord()
@@ -338,6 +341,9 @@ void TestTrust::tamperedUndoRecord()
         QVERIFY(writeFile(record.infoPath, readBytes(record.infoPath).replace("my%20bookmarks", "victim")));
     else if (fact == QLatin1String("other"))
         record.infoPath = otherInfo;
+    record.previous.inode += fact == QLatin1String("inode");
+    record.previous.size += fact == QLatin1String("size");
+    record.previous.mtimeNs += fact == QLatin1String("time");
     const QStringList trashed = entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info"));
 
     const FileError error = LastAddition::fromMap(record.toMap()).undo();
