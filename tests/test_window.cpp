@@ -4,6 +4,7 @@
 #include "platform/Settings.h"
 #include "ui/FolderFilter.h"
 #include "ui/FolderTree.h"
+#include "ui/QtUserPrompts.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -575,6 +577,22 @@ private Q_SLOTS:
         QCOMPARE(w.txtText->geometry(), text.adjusted(0, 0, 100, 0));
         QCOMPARE(w.txtUrl->geometry(), url.adjusted(0, 0, 100, 0));
         QCOMPARE(w.Tree->geometry(), tree.adjusted(0, 0, 100, 50));
+    }
+
+    // The real dialogs, not the fake: Return takes the harmless answer.
+    void realPromptsDefaultToTheHarmlessAnswer()
+    {
+        QtUserPrompts prompts;
+        int pressed = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                QTest::keyClick(box, pressed++ < 5 ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        timer.start(20);
+        QVERIFY(!prompts.confirm("Undo the last addition?"));
+        QVERIFY(!prompts.ask("Already there.", "Add again", "Cancel"));
+        QCOMPARE(pressed, 2);
     }
 };
 
