@@ -56,13 +56,15 @@ private Q_SLOTS:
 
 private:
     // Replaces the file's content as an addition does; what undoing it needs.
-    LastAddition replaceWith(const QByteArray &bytes)
+    // With `lost`, the temporary file is gone before it can take the file's name.
+    LastAddition replaceWith(const QByteArray &bytes, bool lost = false)
     {
         FileIdentity before, written;
         QString reason;
         FileReplacement replacement(m_file);
         if (!FileIdentity::read(m_file, before, reason) || replacement.begin(before).failed()
-            || replacement.device()->write(bytes) != bytes.size() || replacement.commit(before, written).failed())
+            || replacement.device()->write(bytes) != bytes.size() || (lost && !QFile::remove(m_file + ".tmp"))
+            || replacement.commit(before, written).failed())
             return {};
         return {m_file, written, replacement.trashed().pathInTrash, replacement.trashed().infoPath, before, {}, {}};
     }
@@ -395,7 +397,13 @@ void TestTrust::trashKeepsVersions()
 
 void TestTrust::withoutHardLinks()
 {
-    setNoLinksForTests(true);
+    // The new version cannot take the name: the old one stays, and the trash is as it was.
+    for (const bool noLinks : {false, true}) {
+        setNoLinksForTests(noLinks);
+        QVERIFY(!replaceWith("lost", true).isValid());
+        QCOMPARE(readBytes(m_file), QByteArray("precious"));
+        QCOMPARE(entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info")), QStringList());
+    }
     const LastAddition record = replaceWith("newer");
     QVERIFY(!record.undo().failed());
     QCOMPARE(readBytes(m_file), QByteArray("precious"));
