@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -572,6 +573,18 @@ private Q_SLOTS:
         QCOMPARE(w.txtText->geometry(), text.adjusted(0, 0, 100, 0));
         QCOMPARE(w.txtUrl->geometry(), url.adjusted(0, 0, 100, 0));
         QCOMPARE(w.Tree->geometry(), tree.adjusted(0, 0, 100, 50));
+    }
+
+    // With the German catalogue built into the program, the window speaks German.
+    void german()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QLocale(QLocale::German), "linkcrate", "_", ":/i18n"));
+        QCoreApplication::installTranslator(&german);
+        start();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(m_window->cmdAdd->text(), "&Hinzufügen");
+        QCOMPARE(m_window->Tree->topLevelItem(0)->text(0), "Lesezeichen");
     }
 };
 
