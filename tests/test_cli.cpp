@@ -28,6 +28,9 @@ void TestCli::runs_data()
     QTest::newRow("usage") << QStringList{"--file", "F", "https://e.x/"} << 64 << "--text" << QByteArray();
     // "WINDOW": the window's program, with no display to reach.
     QTest::newRow("window: --help") << QStringList{"WINDOW", "--help"} << 0 << " [ADDRESS [TITLE]]\n" << QByteArray();
+    QTest::newRow("window: --help in German") << QStringList{"WINDOW", "GERMAN", "--help"} << 0 << " [ADRESSE [TITEL]]\n" << QByteArray();
+    QTest::newRow("refused in German") << QStringList{"GERMAN", "--file", "F", "--text", "t", "hello world"} << 1
+                                       << "linkcrate-add: „hello world“ ist keine Adresse: Geben Sie" << QByteArray();
     QTest::newRow("window: --version") << QStringList{"WINDOW", "--version"} << 0 << "linkcrate 0." << QByteArray();
     QTest::newRow("window: unknown option") << QStringList{"WINDOW", "--bogus"} << 64
                                             << "Unknown option 'bogus'.\nUsage: " << QByteArray();
@@ -162,6 +165,13 @@ void TestCli::runs()
     if (arguments.removeAll(QStringLiteral("NOCONF")) > 0) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file + QStringLiteral("/config"));
+        process.setProcessEnvironment(environment);
+    }
+    if (arguments.removeAll(QStringLiteral("GERMAN")) > 0) {
+        QProcessEnvironment environment = process.processEnvironment();
+        if (environment.isEmpty())
+            environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
         process.setProcessEnvironment(environment);
     }
     process.start(QString::fromUtf8(window ? LINKCRATE : LINKCRATE_ADD), arguments);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -593,6 +594,19 @@ private Q_SLOTS:
         QVERIFY(!prompts.confirm("Undo the last addition?"));
         QVERIFY(!prompts.ask("Already there.", "Add again", "Cancel"));
         QCOMPARE(pressed, 2);
+    }
+
+    // With the German catalogue built into the program, the window speaks German.
+    void german()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QLocale(QLocale::German), "linkcrate", "_", ":/i18n"));
+        QCoreApplication::installTranslator(&german);
+        const bool started = start();
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY(started);
+        QCOMPARE(m_window->cmdAdd->text(), "&Hinzufügen");
+        QCOMPARE(m_window->Tree->topLevelItem(0)->text(0), "Lesezeichen");
     }
 };
 

@@ -1,4 +1,5 @@
 #include "cli/AddCommand.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Linkcrate"));
     QCoreApplication::setApplicationName(QStringLiteral("Linkcrate"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LINKCRATE_VERSION));
+    Translations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     AddCommand command(out, err);

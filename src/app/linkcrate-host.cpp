@@ -3,6 +3,7 @@
 #include "host/HostRequests.h"
 #include "host/MessageChannel.h"
 #include "platform/Settings.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Linkcrate"));
     QCoreApplication::setApplicationName(QStringLiteral("Linkcrate"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LINKCRATE_VERSION));
+    Translations::install();
     QTextStream err(stderr);
     // A browser that has gone away shows as a failed write, not a signal.
     std::signal(SIGPIPE, SIG_IGN);

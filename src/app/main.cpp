@@ -1,9 +1,11 @@
 #include "platform/Settings.h"
+#include "platform/Translations.h"
 #include "ui/QtUserPrompts.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -19,21 +21,25 @@ namespace {
 std::optional<int> readArguments(int argc, char *argv[], QStringList &given)
 {
     QCoreApplication reader(argc, argv);
+    Translations::install();
     // A page handed over by a desktop shortcut or a browser's "open with": the
     // fields start filled, and nothing is added until Add.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Adds bookmarks to a Netscape-format bookmark file."));
+    parser.setApplicationDescription(QCoreApplication::translate("linkcrate", "Adds bookmarks to a Netscape-format bookmark file."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("address"), QStringLiteral("The address to fill in."),
-                                 QStringLiteral("[ADDRESS"));
-    parser.addPositionalArgument(QStringLiteral("title"), QStringLiteral("The link text to fill in."),
-                                 QStringLiteral("[TITLE]]"));
+    //: The names of the arguments in the list under --help.
+    parser.addPositionalArgument(QCoreApplication::translate("linkcrate", "address"), QCoreApplication::translate("linkcrate", "The address to fill in."),
+                                 //: The usage line reads "[ADDRESS [TITLE]]": keep the brackets.
+                                 QCoreApplication::translate("linkcrate", "[ADDRESS"));
+    parser.addPositionalArgument(QCoreApplication::translate("linkcrate", "title"), QCoreApplication::translate("linkcrate", "The link text to fill in."),
+                                 //: The usage line reads "[ADDRESS [TITLE]]": keep the brackets.
+                                 QCoreApplication::translate("linkcrate", "[TITLE]]"));
     QString error;
     if (!parser.parse(QCoreApplication::arguments()))
         error = parser.errorText();
     else if (parser.positionalArguments().size() > 2)
-        error = QStringLiteral("too many arguments: at most an address and a link text.");
+        error = QCoreApplication::translate("linkcrate", "too many arguments: at most an address and a link text.");
     if (!error.isEmpty()) {
         const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
         std::fputs(qPrintable(QStringLiteral("linkcrate: %1\n%2\n").arg(error, usage)), stderr);
@@ -63,6 +69,7 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication app(argc, argv);
+    Translations::install();
     QApplication::setDesktopFileName(QStringLiteral("io.github.linkcrate.Linkcrate"));
     try {
         Settings settings;
@@ -76,7 +83,7 @@ int main(int argc, char *argv[])
         return QApplication::exec();
     } catch (const std::exception &e) {
         QMessageBox::critical(nullptr, QStringLiteral("Linkcrate"),
-                              QStringLiteral("Linkcrate has to stop: %1").arg(QString::fromLocal8Bit(e.what())));
+                              QCoreApplication::translate("linkcrate", "Linkcrate has to stop: %1").arg(QString::fromLocal8Bit(e.what())));
         return 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "bookmarks/BlockWriter.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <cstring>
@@ -41,7 +42,7 @@ bool BlockWriter::writeOut(const char *data, qsizetype size)
         if (written <= 0) {
             m_error = m_out->errorString();
             if (m_error.isEmpty())
-                m_error = QStringLiteral("write failed");
+                m_error = QCoreApplication::translate("BlockWriter", "write failed");
             return false;
         }
         data += written;

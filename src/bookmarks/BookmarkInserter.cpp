@@ -9,6 +9,7 @@
 #include "bookmarks/LastAddition.h"
 #include "platform/UrlTranslation.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -134,9 +135,9 @@ FileError BookmarkInserter::lineRefusal(const TextCodec &codec, const QByteArray
 QString BookmarkInserter::folderNameRefusal(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("Please type a name for the new folder.");
+        return QCoreApplication::translate("BookmarkInserter", "Please type a name for the new folder.");
     if (name.contains(u'\\') || name.contains(u'/'))
-        return QStringLiteral("A folder name cannot hold \"\\\" or \"/\": a folder path splits there.");
+        return QCoreApplication::translate("BookmarkInserter", "A folder name cannot hold \"\\\" or \"/\": a folder path splits there.");
     return {};
 }
 
@@ -177,10 +178,10 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
         if (step == FolderWalker::Step::Failed)
             return walker.error();
         if (step == FolderWalker::Step::Done)
-            return FileError::changed(path, QStringLiteral("the folder is no longer where it was"));
+            return FileError::changed(path, QCoreApplication::translate("BookmarkInserter", "the folder is no longer where it was"));
         if (folder.index >= catalogue.FolderCount || folder.parent != catalogue.parent(folder.index)
             || folder.name != catalogue.rawName(folder.index))
-            return FileError::changed(path, QStringLiteral("the folders are not the ones read"));
+            return FileError::changed(path, QCoreApplication::translate("BookmarkInserter", "the folders are not the ones read"));
     }
 
     scanner.insertLines(lines, depths);
@@ -197,16 +198,19 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
 {
     const QString &BookmarkFile = catalogue.fileName();
     if (folderIndex < FolderCatalogue::Root || folderIndex >= catalogue.FolderCount)
-        return FileError::changed(BookmarkFile, QStringLiteral("there is no folder number %1").arg(folderIndex));
+        //: This and the like are shown in "The bookmark file "…" has changed since it was read (…)."
+        return FileError::changed(BookmarkFile, QCoreApplication::translate("BookmarkInserter", "there is no folder number %1").arg(folderIndex));
     for (const QString &name : newFolders) {
         if (const QString refusal = folderNameRefusal(name); !refusal.isEmpty())
-            return FileError::unusable(BookmarkFile, QStringLiteral("gets no new folder \"%1\". %2").arg(name, refusal));
+            //: Follows the bookmark file's name; %2 is why the name is refused.
+            return FileError::unusable(BookmarkFile, QCoreApplication::translate("BookmarkInserter", "gets no new folder \"%1\". %2").arg(name, refusal));
     }
     qsizetype depth = newFolders.size();
     for (qint32 i = folderIndex; i != FolderCatalogue::Root; i = catalogue.parent(i))
         ++depth;
     if (depth > FolderWalker::MaxDepth)
-        return FileError::unusable(BookmarkFile, QStringLiteral("would nest folders more than %1 deep")
+        //: Follows the bookmark file's name.
+        return FileError::unusable(BookmarkFile, QCoreApplication::translate("BookmarkInserter", "would nest folders more than %1 deep")
                                                      .arg(FolderWalker::MaxDepth));
     const QByteArray line = bookmarkLine(catalogue.codec(), url, text);
     if (const FileError error = lineRefusal(catalogue.codec(), line, BookmarkFile); error.failed())
@@ -215,7 +219,7 @@ FileError BookmarkInserter::insert(FolderCatalogue &catalogue, qint32 folderInde
     if (const FileError error = hold.take(BookmarkFile, heldLock); error.failed())
         return error;
     if (!(hold.before == catalogue.identity()))
-        return FileError::changed(BookmarkFile, QStringLiteral("its size or modification time differ"));
+        return FileError::changed(BookmarkFile, QCoreApplication::translate("BookmarkInserter", "its size or modification time differ"));
     if (const FileError error = hold.begin(); error.failed())
         return error;
     // The new folders' headings and lists around the bookmark, each a level in.

@@ -2,6 +2,7 @@
 
 #include "bookmarks/FileError.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -52,7 +53,7 @@ bool BookmarkLock::tryLock(int timeoutMs)
             break;
         }
         if (waited.elapsed() >= timeoutMs) {
-            m_error = QStringLiteral("another addition to this file is under way; try again in a moment.");
+            m_error = QCoreApplication::translate("BookmarkLock", "another addition to this file is under way; try again in a moment.");
             return false;
         }
         if (result == Attempt::Replaced)
@@ -66,7 +67,8 @@ BookmarkLock::Attempt BookmarkLock::attempt()
 {
     const QByteArray name = QFile::encodeName(m_path);
     const auto refuse = [&](const QString &what) {
-        m_error = QStringLiteral("the lock file \"%1\" %2; remove it and try again.").arg(m_path, what);
+        //: %2 says what is wrong with the lock file: "belongs to another user".
+        m_error = QCoreApplication::translate("BookmarkLock", "the lock file \"%1\" %2; remove it and try again.").arg(m_path, what);
         return Attempt::Failed;
     };
     // O_NOFOLLOW: a link at the lock's place is refused, never followed or created
@@ -77,29 +79,31 @@ BookmarkLock::Attempt BookmarkLock::attempt()
         struct stat there {};
         if (::lstat(name.constData(), &there) == 0) {
             if (!S_ISREG(there.st_mode))
-                return refuse(QStringLiteral("is not a regular file (it is a folder, a link or a special file)"));
+                //: Completes "the lock file "…" …; remove it and try again."
+                return refuse(QCoreApplication::translate("BookmarkLock", "is not a regular file (it is a folder, a link or a special file)"));
             if (there.st_uid != ::geteuid())
-                return refuse(QStringLiteral("belongs to another user"));
+                //: Completes "the lock file "…" …; remove it and try again."
+                return refuse(QCoreApplication::translate("BookmarkLock", "belongs to another user"));
         }
         // Nothing can be added on a read-only file system: say that of the bookmark file.
         m_error = openError == EROFS ? FileError::systemReason(EROFS) + u'.'
-                                     : QStringLiteral("the lock file \"%1\" cannot be created: %2.")
+                                     : QCoreApplication::translate("BookmarkLock", "the lock file \"%1\" cannot be created: %2.")
                                            .arg(m_path, FileError::systemReason(openError));
         return Attempt::Failed;
     }
     struct stat locked {};
     Attempt result = Attempt::Failed;
     if (::fstat(fd, &locked) != 0) {
-        m_error = QStringLiteral("the lock file \"%1\" cannot be read: %2.").arg(m_path, FileError::systemReason(errno));
+        m_error = QCoreApplication::translate("BookmarkLock", "the lock file \"%1\" cannot be read: %2.").arg(m_path, FileError::systemReason(errno));
     } else if (!S_ISREG(locked.st_mode)) {
-        refuse(QStringLiteral("is not a regular file (it is a folder, a link or a special file)"));
+        refuse(QCoreApplication::translate("BookmarkLock", "is not a regular file (it is a folder, a link or a special file)"));
     } else if (locked.st_uid != ::geteuid()) {
-        refuse(QStringLiteral("belongs to another user"));
+        refuse(QCoreApplication::translate("BookmarkLock", "belongs to another user"));
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK || errno == EINTR)
             result = Attempt::Busy;
         else
-            m_error = QStringLiteral("the lock file \"%1\" cannot be locked: %2.").arg(m_path, FileError::systemReason(errno));
+            m_error = QCoreApplication::translate("BookmarkLock", "the lock file \"%1\" cannot be locked: %2.").arg(m_path, FileError::systemReason(errno));
     } else {
         // The holder before us removes the file before it lets go: what we locked
         // must still be the file at that path, or we locked a file nobody else will.

@@ -6,6 +6,7 @@
 #include "bookmarks/FolderCatalogue.h"
 #include "platform/mdlFileRoutines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -28,13 +29,14 @@ bool entryExists(const QString &path)
 QString notOurs(const struct stat &st)
 {
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("it is a symbolic link");
+        //: Why a leftover copy of the bookmark file is not touched, before ", not a copy that Linkcrate wrote".
+        return QCoreApplication::translate("BookmarkRecovery", "it is a symbolic link");
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("BookmarkRecovery", "it is not a regular file");
     if (st.st_uid != ::geteuid())
-        return QStringLiteral("it belongs to another user");
+        return QCoreApplication::translate("BookmarkRecovery", "it belongs to another user");
     if (st.st_nlink != 1)
-        return QStringLiteral("it has other names (hard links)");
+        return QCoreApplication::translate("BookmarkRecovery", "it has other names (hard links)");
     return {};
 }
 
@@ -47,10 +49,10 @@ QString BookmarkRecovery::Result::message() const
     switch (outcome) {
     case Outcome::Restored:
         if (!fromTrash.isEmpty())
-            return QStringLiteral("The last change to \"%1\" was interrupted while the file was in the trash. Its "
+            return QCoreApplication::translate("BookmarkRecovery", "The last change to \"%1\" was interrupted while the file was in the trash. Its "
                                   "latest version there (\"%2\") has been put back.")
                 .arg(path, fromTrash);
-        return QStringLiteral("The last addition to \"%1\" was interrupted after its new version was complete. "
+        return QCoreApplication::translate("BookmarkRecovery", "The last addition to \"%1\" was interrupted after its new version was complete. "
                               "That version has been put in place.")
             .arg(path);
     case Outcome::RemovedLeftover:
@@ -95,8 +97,10 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
         return result;
     if (const QString why = notOurs(found); !why.isEmpty()) {
         result.error = FileError::io(QStringLiteral("use"), tmp,
-                                     why + QStringLiteral(", not a copy that Linkcrate wrote, so it was left as it is. "
-                                                          "Remove it or move it away"));
+                                     //: %1 says what the copy is instead ("it is a symbolic link").
+                                     QCoreApplication::translate("BookmarkRecovery", "%1, not a copy that Linkcrate wrote, so it "
+                                                                                     "was left as it is. Remove it or move it away")
+                                         .arg(why));
         return result;
     }
     if (entryExists(target)) {
@@ -119,7 +123,7 @@ BookmarkRecovery::Result BookmarkRecovery::recover(const QString &BookmarkFile)
     if (::lstat(tmpName.constData(), &checked) != 0 || checked.st_dev != found.st_dev || checked.st_ino != found.st_ino
         || !notOurs(checked).isEmpty()) {
         result.error = FileError::io(QStringLiteral("put in place"), tmp,
-                                     QStringLiteral("it was replaced while it was being checked"));
+                                     QCoreApplication::translate("BookmarkRecovery", "it was replaced while it was being checked"));
         return result;
     }
     if (std::rename(tmpName.constData(), QFile::encodeName(target).constData()) != 0) {

@@ -3,6 +3,7 @@
 #include "bookmarks/BlockWriter.h"
 #include "bookmarks/MarkerSearch.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <cstring>
@@ -58,7 +59,7 @@ bool BookmarkScanner::fill()
     if (got < 0) {
         m_error = m_in->errorString();
         if (m_error.isEmpty())
-            m_error = QStringLiteral("read failed");
+            m_error = QCoreApplication::translate("BookmarkScanner", "read failed");
         return false;
     }
     if (got == 0) {

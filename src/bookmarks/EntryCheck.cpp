@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace EntryCheck {
 
 namespace {
@@ -37,11 +39,11 @@ QString message(Verdict verdict)
         return {};
     case Verdict::RefusedCharacter:
         // The ampersand is refused too, so it is listed with the others.
-        return QStringLiteral("You can't use these characters:\r\n\\ / : * ? \" < > | &");
+        return QCoreApplication::translate("EntryCheck", "You can't use these characters:\r\n\\ / : * ? \" < > | &");
     case Verdict::EmptyName:
-        return QStringLiteral("Name can't be empty !");
+        return QCoreApplication::translate("EntryCheck", "Name can't be empty !");
     case Verdict::EmptyUrl:
-        return QStringLiteral("URL can't be empty !");
+        return QCoreApplication::translate("EntryCheck", "URL can't be empty !");
     }
     return {};
 }

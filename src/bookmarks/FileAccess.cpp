@@ -1,5 +1,6 @@
 #include "bookmarks/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -38,12 +39,13 @@ namespace {
 QString whatItIs(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        //: What a path is instead of a file, in "… is a folder, not a bookmark file."
+        return QCoreApplication::translate("FileAccess", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("FileAccess", "a named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a device");
+        return QCoreApplication::translate("FileAccess", "a socket");
+    return QCoreApplication::translate("FileAccess", "a device");
 }
 
 } // namespace
@@ -52,7 +54,8 @@ FileError checkRegular(const QString &path)
 {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
-        return FileError::unusable(path, QStringLiteral("is %1, not a bookmark file.").arg(whatItIs(st.st_mode)));
+        //: Follows the file's name; %1 is what it is instead ("a folder").
+        return FileError::unusable(path, QCoreApplication::translate("FileAccess", "is %1, not a bookmark file.").arg(whatItIs(st.st_mode)));
     return {};
 }
 
@@ -73,7 +76,7 @@ FileError openForReading(const QString &path, QFile &file, FileIdentity &identit
         ::close(fd);
         if (S_ISREG(st.st_mode) || st.st_mode == 0)
             return FileError::io(QStringLiteral("open"), path, FileError::systemReason(error));
-        return FileError::unusable(path, QStringLiteral("is %1, not a bookmark file.").arg(whatItIs(st.st_mode)));
+        return FileError::unusable(path, QCoreApplication::translate("FileAccess", "is %1, not a bookmark file.").arg(whatItIs(st.st_mode)));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {

@@ -19,7 +19,7 @@ struct FileError
     };
 
     Kind kind = Kind::None;
-    QString action;  // what we were doing, e.g. "read", "write the temporary file"
+    QString action;  // what we were doing, e.g. "read", "create the temporary file": also the key of its translated message
     QString path;    // the file involved
     QString reason;  // the system's reason, or our own explanation
     // Whether the bookmark file is as it was before; false only when a failure

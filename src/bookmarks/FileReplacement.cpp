@@ -2,6 +2,7 @@
 
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -66,7 +67,7 @@ FileError FileReplacement::begin(const FileIdentity &original)
         struct stat st {};
         if (openError != EEXIST || ::lstat(name.constData(), &st) != 0 || S_ISDIR(st.st_mode))
             return FileError::io(QStringLiteral("create the temporary file"), m_tmp,
-                                 openError == EEXIST ? QStringLiteral("a folder of that name is in the way.")
+                                 openError == EEXIST ? QCoreApplication::translate("FileReplacement", "a folder of that name is in the way.")
                                                      : FileError::systemReason(openError));
         if (::unlink(name.constData()) != 0)
             return FileError::io(QStringLiteral("replace the old temporary file"), m_tmp, FileError::systemReason(errno));
@@ -106,7 +107,7 @@ FileError FileReplacement::moveAsideAndReplace()
         m_committed = true;
         FileError stuck = FileError::io(
             QStringLiteral("replace"), m_target,
-            QStringLiteral("%1. The previous version is in the trash (%2) and could not be put back (%3); the new "
+            QCoreApplication::translate("FileReplacement", "%1. The previous version is in the trash (%2) and could not be put back (%3); the new "
                            "one is \"%4\", which Linkcrate puts in place at its next start.")
                 .arg(renameError, trashed.pathInTrash, putBackError, m_tmp));
         stuck.fileUnchanged = false;
@@ -129,7 +130,7 @@ FileError FileReplacement::commit(const FileIdentity &expected, FileIdentity &wr
     FileIdentity now;
     QString reason;
     if (!FileIdentity::read(m_target, now, reason) || !(now == expected))
-        return FileError::changed(m_target, QStringLiteral("it was written while the bookmark was added"));
+        return FileError::changed(m_target, QCoreApplication::translate("FileReplacement", "it was written while the bookmark was added"));
 
     mdlFileRoutines::RecycleDetails &trashed = m_trashed;
     const QByteArray tmpName = QFile::encodeName(m_tmp);

@@ -2,6 +2,8 @@
 
 #include "bookmarks/BookmarkScanner.h"
 
+#include <QCoreApplication>
+
 FolderWalker::FolderWalker(BookmarkScanner &scanner, const QString &path)
     : m_scanner(scanner)
     , m_path(path)
@@ -25,7 +27,8 @@ bool FolderWalker::start()
         case BookmarkScanner::Event::ListClosed:
             continue;
         case BookmarkScanner::Event::EndOfFile:
-            fail(FileError::unusable(m_path, QStringLiteral("is not a bookmark file (it has no list of bookmarks).")));
+            //: Follows the file's name.
+            fail(FileError::unusable(m_path, QCoreApplication::translate("FolderWalker", "is not a bookmark file (it has no list of bookmarks).")));
             return false;
         case BookmarkScanner::Event::ReadError:
             fail(FileError::io(QStringLiteral("read"), m_path, m_scanner.errorString()));
@@ -42,7 +45,7 @@ FolderWalker::Step FolderWalker::next(Folder &folder)
         case BookmarkScanner::Event::ListOpened:
             if (m_open.size() >= MaxDepth)
                 return fail(FileError::unusable(
-                    m_path, QStringLiteral("nests folders more than %1 deep, which Linkcrate does not follow.")
+                    m_path, QCoreApplication::translate("FolderWalker", "nests folders more than %1 deep, which Linkcrate does not follow.")
                                 .arg(MaxDepth)));
             folder = {m_count++, m_current, event.name};
             m_open.append(m_current);

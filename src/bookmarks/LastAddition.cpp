@@ -3,6 +3,7 @@
 #include "bookmarks/BookmarkLock.h"
 #include "platform/mdlFileRoutines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,11 +48,13 @@ LastAddition LastAddition::fromMap(const QVariantMap &map)
 FileError LastAddition::undo(BookmarkLock *heldLock) const
 {
     if (!isValid())
-        return FileError::unusable(QStringLiteral("Linkcrate"), QStringLiteral("has added no bookmark that could be undone."));
+        //: Follows the program's name, "Linkcrate".
+        return FileError::unusable(QStringLiteral("Linkcrate"), QCoreApplication::translate("LastAddition", "has added no bookmark that could be undone."));
     // The record is read from a file the user can edit: a path that Linkcrate
     // never writes there is refused before a lock is made beside it.
     if (!QFileInfo(file).isAbsolute() || QDir::cleanPath(file) != file)
-        return FileError::unusable(file, QStringLiteral("is not a path that Linkcrate records; the record of the last "
+        //: This and the next few follow the bookmark file's name.
+        return FileError::unusable(file, QCoreApplication::translate("LastAddition", "is not a path that Linkcrate records; the record of the last "
                                                         "addition was dropped."));
     std::optional<BookmarkLock> ownLock;
     if (!heldLock) {
@@ -62,14 +65,14 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
     FileIdentity now;
     QString reason;
     if (!FileIdentity::read(file, now, reason) || !(now == written))
-        return FileError::unusable(file, QStringLiteral("has changed since the last addition, which can no longer be "
+        return FileError::unusable(file, QCoreApplication::translate("LastAddition", "has changed since the last addition, which can no longer be "
                                                         "undone."));
     // The trash may have been emptied and the name taken by another file since.
     struct stat st {};
     if (::lstat(QFile::encodeName(pathInTrash).constData(), &st) != 0 || !S_ISREG(st.st_mode)
         || st.st_ino != previous.inode || st.st_size != previous.size || st.st_dev != written.device
         || qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec != previous.mtimeNs)
-        return FileError::unusable(file, QStringLiteral("cannot go back to its previous version: that version is no "
+        return FileError::unusable(file, QCoreApplication::translate("LastAddition", "cannot go back to its previous version: that version is no "
                                                         "longer in the trash."));
 
     // Everything else the record names is checked before anything is moved, and
@@ -77,7 +80,7 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
     const mdlFileRoutines::RecycleDetails trashed{pathInTrash, infoPath, {}};
     QString why;
     if (!mdlFileRoutines::BelongsTo(trashed, file, why))
-        return FileError::unusable(file, QStringLiteral("cannot be put back as the record of the last addition says, "
+        return FileError::unusable(file, QCoreApplication::translate("LastAddition", "cannot be put back as the record of the last addition says, "
                                                         "which was dropped: %1.").arg(why));
 
     // The version being undone goes to the trash too: nothing is ever deleted. It
@@ -104,7 +107,7 @@ FileError LastAddition::undo(BookmarkLock *heldLock) const
         return FileError::io(QStringLiteral("put back the previous version of"), file, putBackError);
     FileError stuck = FileError::io(
         QStringLiteral("put back the previous version of"), file,
-        QStringLiteral("%1. Both versions are in the trash: the previous one as \"%2\", the one undone as \"%3\".")
+        QCoreApplication::translate("LastAddition", "%1. Both versions are in the trash: the previous one as \"%2\", the one undone as \"%3\".")
             .arg(putBackError, pathInTrash, undone.pathInTrash));
     stuck.fileUnchanged = false;
     return stuck;

@@ -14,30 +14,31 @@ const QString Program = QStringLiteral("linkcrate-add");
 // The options, and the parser that knows them.
 struct Options
 {
-    QCommandLineOption file{QStringLiteral("file"), QStringLiteral("The bookmark file (default: Linkcrate's)."),
-                            QStringLiteral("FILE")};
+    //: The value names (FILE, PATH, TEXT) show in --help after their options.
+    QCommandLineOption file{QStringLiteral("file"), QCoreApplication::translate("AddCommand", "The bookmark file (default: Linkcrate's)."),
+                            QCoreApplication::translate("AddCommand", "FILE")};
     QCommandLineOption folder{QStringLiteral("folder"),
-                              QStringLiteral("The folder, names joined by \"/\" (default: the root list)."),
-                              QStringLiteral("PATH")};
-    QCommandLineOption index{QStringLiteral("folder-index"), QStringLiteral("The folder by its number in --list."),
+                              QCoreApplication::translate("AddCommand", "The folder, names joined by \"/\" (default: the root list)."),
+                              QCoreApplication::translate("AddCommand", "PATH")};
+    QCommandLineOption index{QStringLiteral("folder-index"), QCoreApplication::translate("AddCommand", "The folder by its number in --list."),
                              QStringLiteral("N")};
-    QCommandLineOption text{QStringLiteral("text"), QStringLiteral("The link text."), QStringLiteral("TEXT")};
-    QCommandLineOption list{QStringLiteral("list"), QStringLiteral("List the folders with their numbers.")};
-    QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Show what would be added; write nothing.")};
-    QCommandLineOption verbose{QStringLiteral("verbose"), QStringLiteral("Say what was added.")};
+    QCommandLineOption text{QStringLiteral("text"), QCoreApplication::translate("AddCommand", "The link text."), QCoreApplication::translate("AddCommand", "TEXT")};
+    QCommandLineOption list{QStringLiteral("list"), QCoreApplication::translate("AddCommand", "List the folders with their numbers.")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"), QCoreApplication::translate("AddCommand", "Show what would be added; write nothing.")};
+    QCommandLineOption verbose{QStringLiteral("verbose"), QCoreApplication::translate("AddCommand", "Say what was added.")};
     QCommandLineOption noDuplicate{QStringLiteral("no-duplicate"),
-                                   QStringLiteral("Add nothing if the address is in the file already (exit status 3).")};
+                                   QCoreApplication::translate("AddCommand", "Add nothing if the address is in the file already (exit status 3).")};
     QCommandLineOption create{QStringLiteral("create"),
-                              QStringLiteral("Make the folders of the --folder path that are missing, like mkdir -p.")};
+                              QCoreApplication::translate("AddCommand", "Make the folders of the --folder path that are missing, like mkdir -p.")};
     QCommandLineOption undo{QStringLiteral("undo"),
-                            QStringLiteral("Undo the last addition, made here or in Linkcrate's window.")};
+                            QCoreApplication::translate("AddCommand", "Undo the last addition, made here or in Linkcrate's window.")};
     QCommandLineParser parser;
 
     Options()
     {
-        parser.setApplicationDescription(QStringLiteral("Adds a bookmark at the top of a folder of a bookmark file."));
+        parser.setApplicationDescription(QCoreApplication::translate("AddCommand", "Adds a bookmark at the top of a folder of a bookmark file."));
         parser.addOptions({file, folder, index, text, list, dryRun, verbose, noDuplicate, create, undo});
-        parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("The address of the bookmark."));
+        parser.addPositionalArgument(QCoreApplication::translate("AddCommand", "ADDRESS"), QCoreApplication::translate("AddCommand", "The address of the bookmark."));
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -49,23 +50,23 @@ struct Options
         if (parser.isSet(undo)) {
             const bool alone = !parser.isSet(text) && addresses == 0 && !parser.isSet(folder) && !parser.isSet(index)
                 && !parser.isSet(list) && !parser.isSet(dryRun) && !parser.isSet(noDuplicate) && !parser.isSet(create);
-            return alone ? QString() : QStringLiteral("--undo takes no folder, text or address.");
+            return alone ? QString() : QCoreApplication::translate("AddCommand", "--undo takes no folder, text or address.");
         }
         if (parser.isSet(list) && (parser.isSet(text) || addresses > 0 || parser.isSet(folder) || parser.isSet(index)
                                    || parser.isSet(dryRun) || parser.isSet(create)))
-            return QStringLiteral("--list takes no folder, text or address.");
+            return QCoreApplication::translate("AddCommand", "--list takes no folder, text or address.");
         if (parser.isSet(create) && !parser.isSet(folder))
-            return QStringLiteral("--create makes the folders of a --folder path: give one.");
+            return QCoreApplication::translate("AddCommand", "--create makes the folders of a --folder path: give one.");
         if (!parser.isSet(list) && !parser.isSet(text))
-            return QStringLiteral("the link text is missing: give it with --text.");
+            return QCoreApplication::translate("AddCommand", "the link text is missing: give it with --text.");
         if (!parser.isSet(list) && addresses != 1)
-            return QStringLiteral("give exactly one address.");
+            return QCoreApplication::translate("AddCommand", "give exactly one address.");
         if (parser.isSet(folder) && parser.isSet(index))
-            return QStringLiteral("give --folder or --folder-index, not both.");
+            return QCoreApplication::translate("AddCommand", "give --folder or --folder-index, not both.");
         bool number = true;
         if (parser.isSet(index))
             parser.value(index).toInt(&number);
-        return number ? QString() : QStringLiteral("--folder-index takes a number.");
+        return number ? QString() : QCoreApplication::translate("AddCommand", "--folder-index takes a number.");
     }
 };
 
@@ -89,7 +90,7 @@ int AddCommand::run(const QStringList &arguments)
 
     const AdditionFlow::OpenOutcome opened = flow.open({request.file, false});
     if (opened.kind == AdditionFlow::Kind::NoFile && opened.file.isEmpty())
-        return fail(FileProblem, QStringLiteral("no bookmark file: name one with --file FILE, or choose one in "
+        return fail(FileProblem, QCoreApplication::translate("AddCommand", "no bookmark file: name one with --file FILE, or choose one in "
                                                 "Linkcrate's window."));
     if (!opened.recovery.message.isEmpty())
         say(m_err, opened.recovery.message);
@@ -134,16 +135,21 @@ int AddCommand::run(const QStringList &arguments)
     if (!added.ok())
         return fail(added);
     if (!added.warning.isEmpty())
-        say(m_err, QStringLiteral("warning: ") + added.warning);
+        say(m_err, QCoreApplication::translate("AddCommand", "warning: %1").arg(added.warning));
     if (!added.holders.isEmpty())
-        say(m_err, QStringLiteral("warning: the address %1 already in: %2.")
-                       .arg(request.dryRun ? QStringLiteral("is") : QStringLiteral("was"), added.holders));
+        say(m_err, request.dryRun ? QCoreApplication::translate("AddCommand", "warning: the address is already in: %1.")
+                                        .arg(added.holders)
+                                  : QCoreApplication::translate("AddCommand", "warning: the address was already in: %1.")
+                                        .arg(added.holders));
     if (request.dryRun || request.verbose) {
         for (const QString &made : added.made)
-            m_out << (request.dryRun ? QStringLiteral("Would make") : QStringLiteral("Made")) << " the folder \"" << made
-                  << "\".\n";
-        const QString heading = request.dryRun ? QStringLiteral("Would add to %1 of \"%2\":").arg(added.where, flow.file())
-                                               : QStringLiteral("Added to %1:").arg(added.where);
+            m_out << (request.dryRun ? QCoreApplication::translate("AddCommand", "Would make the folder \"%1\".")
+                                     : QCoreApplication::translate("AddCommand", "Made the folder \"%1\"."))
+                         .arg(made)
+                  << '\n';
+        const QString heading = request.dryRun
+            ? QCoreApplication::translate("AddCommand", "Would add to %1 of \"%2\":").arg(added.where, flow.file())
+            : QCoreApplication::translate("AddCommand", "Added to %1:").arg(added.where);
         m_out << heading << '\n' << added.line << '\n';
         m_out.flush();
     }
@@ -154,7 +160,7 @@ AddCommand::Stop AddCommand::parse(const QStringList &arguments, Request &reques
 {
     Options options;
     const QCommandLineParser &parser = options.parser;
-    const QString usageHint = QStringLiteral("\nTry '%1 --help'.").arg(Program);
+    const QString usageHint = u'\n' + QCoreApplication::translate("AddCommand", "Try '%1 --help'.").arg(Program);
     if (!options.parser.parse(arguments))
         return fail(Usage, parser.errorText() + usageHint);
     if (parser.isSet(QStringLiteral("help"))) {

@@ -8,6 +8,7 @@
 #include "bookmarks/FolderPathWalk.h"
 #include "platform/UrlTranslation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -23,12 +24,39 @@ constexpr QChar PathJoin = QChar(0x1F);
 constexpr qsizetype FoldersNamed = 5;
 constexpr qsizetype RecentKept = 10;
 
-const QString NoName = QStringLiteral("(no name)");
+// A folder without a name, as the tree shows it.
+QString noName()
+{
+    return QCoreApplication::translate("AdditionFlow", "(no name)");
+}
 
 // A folder's path as the window's tree names it: the root list is "Bookmarks".
 QString shownFolder(const QString &path)
 {
-    return path.isEmpty() ? QStringLiteral("Bookmarks") : path;
+    return path.isEmpty() ? QCoreApplication::translate("AdditionFlow", "Bookmarks") : path;
+}
+
+//: The top of the bookmark file, where the folders are, in "Added to the root list:".
+QString rootList()
+{
+    return QCoreApplication::translate("AdditionFlow", "the root list");
+}
+
+//: A folder's path in a sentence.
+QString quoted(const QString &path)
+{
+    return QCoreApplication::translate("AdditionFlow", "\"%1\"").arg(path);
+}
+
+// The first few folders, and how many more there are.
+QString namedAndMore(const QStringList &named, qsizetype more)
+{
+    //: Between two folder names in a list of them.
+    const QString list = named.join(QCoreApplication::translate("AdditionFlow", ", "));
+    if (more <= 0)
+        return list;
+    //: %1 is a list of folders; %n how many more folders hold the address.
+    return QCoreApplication::translate("AdditionFlow", "%1 and %n more", nullptr, int(more)).arg(list);
 }
 
 AdditionFlow::Outcome outcome(AdditionFlow::Kind kind, const QString &message)
@@ -89,7 +117,7 @@ public:
     bool stands() override { return m_exact.size() <= 1 && !refusedAsDuplicate(); }
     void holdsAddress(qint32 folder, const QString &path) override
     {
-        const QString name = folder == FolderCatalogue::Root ? QStringLiteral("the root list") : QStringLiteral("\"%1\"").arg(path);
+        const QString name = folder == FolderCatalogue::Root ? rootList() : quoted(path);
         // Each folder is told once; only a few are named, however many hold it.
         ++m_holderCount;
         if (m_holders.size() < FoldersNamed && !m_holders.contains(name))
@@ -101,28 +129,30 @@ public:
     QString holders() const
     {
         const qsizetype more = m_holderCount - FoldersNamed;
-        return m_holders.join(QStringLiteral(", ")) + (more > 0 ? QStringLiteral(" and %1 more").arg(more) : QString());
+        return namedAndMore(m_holders, more);
     }
     bool refusedAsDuplicate() const { return !m_addAgain && !m_holders.isEmpty(); }
     bool found() const { return m_found.has_value(); }
     qint32 folder() const { return m_found ? m_found->index : FolderCatalogue::Root; }
     QString where() const
     {
-        return !m_found || m_found->index == FolderCatalogue::Root ? QStringLiteral("the root list")
-                                                                   : QStringLiteral("\"%1\"").arg(m_found->path);
+        return !m_found || m_found->index == FolderCatalogue::Root ? rootList() : quoted(m_found->path);
     }
     // Why no folder, or no single one, was found in `file`.
     QString problem(const QString &file) const
     {
         if (m_choice.by == AdditionFlow::FolderChoice::By::Index)
-            return QStringLiteral("there is no folder number %1 in \"%2\" (see --list).").arg(m_choice.index).arg(file);
+            return QCoreApplication::translate("AdditionFlow", "there is no folder number %1 in \"%2\" (see --list).").arg(m_choice.index).arg(file);
         if (m_exact.size() > 1)
-            return QStringLiteral("%1 folders in \"%2\" are called \"%3\"; choose one with --folder-index:%4")
-                .arg(m_exact.size())
+            return QCoreApplication::translate("AdditionFlow", "%n folders in \"%1\" are called \"%2\"; choose one with --folder-index:%3",
+                                               nullptr, int(m_exact.size()))
                 .arg(file, m_choice.path, candidates(m_exact));
-        return QStringLiteral("there is no folder \"%1\" in \"%2\"%3")
-            .arg(m_choice.path, file,
-                 m_near.isEmpty() ? QStringLiteral(" (see --list).") : QStringLiteral("; did you mean:") + candidates(m_near));
+        if (m_near.isEmpty())
+            return QCoreApplication::translate("AdditionFlow", "there is no folder \"%1\" in \"%2\" (see --list).")
+                .arg(m_choice.path, file);
+        //: Followed by the folders of nearly that name, one a line.
+        return QCoreApplication::translate("AdditionFlow", "there is no folder \"%1\" in \"%2\"; did you mean:%3")
+            .arg(m_choice.path, file, candidates(m_near));
     }
     // The place of the folder found, for the recent folders: its path split at
     // "/" (a name holding "/" itself splits too, and a folder of such a name may
@@ -184,7 +214,7 @@ AdditionFlow::OpenOutcome AdditionFlow::open(const OpenRequest &request)
     result.recovery = outcome(recovery.error.failed() ? Kind::FileProblem : Kind::Done, recovery.message());
     if (!QFileInfo(file).isFile()) {
         result.kind = Kind::NoFile;
-        result.message = QStringLiteral("\"%1\" was not found.").arg(file);
+        result.message = QCoreApplication::translate("AdditionFlow", "\"%1\" was not found.").arg(file);
         return result;
     }
     if (request.readFolders) {
@@ -207,7 +237,7 @@ AdditionFlow::Outcome AdditionFlow::rememberFile()
     }
     m_settings.setBookmarks(m_file);
     if (!m_settings.sync())
-        return outcome(Kind::FileProblem, QStringLiteral("The choice of bookmark file could not be saved in \"%1\".")
+        return outcome(Kind::FileProblem, QCoreApplication::translate("AdditionFlow", "The choice of bookmark file could not be saved in \"%1\".")
                                               .arg(m_settings.fileName()));
     return {};
 }
@@ -312,15 +342,13 @@ AdditionFlow::Holders AdditionFlow::alreadyIn(const QString &address) const
         QStringList names;
         for (qint32 i = folder; i != FolderCatalogue::Root; i = m_catalogue.parent(i)) {
             const QString name = m_catalogue.displayName(i);
-            names.prepend(name.isEmpty() ? NoName : name);
+            names.prepend(name.isEmpty() ? noName() : name);
         }
         // The root list, as the tree names it.
-        shown.append(names.isEmpty() ? QStringLiteral("Bookmarks") : names.join(u'/'));
+        shown.append(names.isEmpty() ? QCoreApplication::translate("AdditionFlow", "Bookmarks") : names.join(u'/'));
     }
-    QString text = shown.join(QStringLiteral(", "));
-    if (holders.folders.size() > FoldersNamed)
-        text += QStringLiteral(" and %1 more").arg(holders.folders.size() - FoldersNamed);
-    holders.question = QStringLiteral("This address is already in: %1. Add it again?").arg(text);
+    const QString text = namedAndMore(shown, holders.folders.size() - FoldersNamed);
+    holders.question = QCoreApplication::translate("AdditionFlow", "This address is already in: %1. Add it again?").arg(text);
     return holders;
 }
 
@@ -337,7 +365,7 @@ AdditionFlow::EntryOutcome AdditionFlow::checkEntry(const QString &text, const Q
     } else if (UrlTranslation::translate(address).code == UrlTranslation::Failed) {
         // Written as it stands it would be a link to nowhere.
         result.kind = Kind::Refused;
-        result.message = QStringLiteral("\"%1\" is not an address: type a web address (example.com/page) or one "
+        result.message = QCoreApplication::translate("AdditionFlow", "\"%1\" is not an address: type a web address (example.com/page) or one "
                                         "with its scheme (https:, mailto:).")
                              .arg(address.trimmed());
         result.aboutAddress = true;
@@ -360,7 +388,7 @@ AdditionFlow::AddOutcome AdditionFlow::add(const AddRequest &request)
             return failedAddition(name.kind, name.message);
     }
     if (m_file.isEmpty())
-        return failedAddition(Kind::NoFile, QStringLiteral("No bookmark file has been chosen."));
+        return failedAddition(Kind::NoFile, QCoreApplication::translate("AdditionFlow", "No bookmark file has been chosen."));
     // The line writes a title's `& < > "` as references, whatever it holds.
     QString text = request.text;
     if (request.titles == Titles::FromPage
@@ -378,7 +406,7 @@ AdditionFlow::AddOutcome AdditionFlow::add(const AddRequest &request)
         lock.emplace(BookmarkInserter::rewriteTarget(m_file));
         if (!lock->tryLock(request.lockWaitMs))
             return failedAddition(Kind::FileProblem,
-                                  QStringLiteral("Could not add to \"%1\": %2").arg(m_file, lock->errorString()));
+                                  QCoreApplication::translate("AdditionFlow", "Could not add to \"%1\": %2").arg(m_file, lock->errorString()));
         // New folders are placed by the catalogue, which the file is read for first.
         const bool making = !request.newFolder.isEmpty() || (request.create && request.folder.by == FolderChoice::By::Path);
         bool twoPasses = making;
@@ -416,7 +444,7 @@ AdditionFlow::AddOutcome AdditionFlow::addInOnePass(const AddRequest &request, c
     if (search.refusedAsDuplicate() && inserted.outcome != BookmarkInserter::Outcome::Failed
         && inserted.outcome != BookmarkInserter::Outcome::TwoPasses) {
         result.kind = Kind::AlreadyThere;
-        result.message = QStringLiteral("the address is already in: %1. Nothing was added.").arg(result.holders);
+        result.message = QCoreApplication::translate("AdditionFlow", "the address is already in: %1. Nothing was added.").arg(result.holders);
         return result;
     }
     switch (inserted.outcome) {
@@ -451,7 +479,7 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         choice = {FolderChoice::By::Index, indexOf(choice.place), {}, {}, {}};
     if (choice.readFrom && !(*choice.readFrom == m_catalogue.identity())) {
         result.kind = Kind::Changed;
-        result.message = FileError::changed(m_file, QStringLiteral("has changed since its folders were read"))
+        result.message = FileError::changed(m_file, QCoreApplication::translate("AdditionFlow", "has changed since its folders were read"))
                              .message();
         return result;
     }
@@ -463,7 +491,7 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
     for (const QString &name : std::as_const(newNames)) {
         if (const Outcome refused = checkFolderName(name); !refused.ok()) {
             result.kind = refused.kind;
-            result.message = QStringLiteral("The folder \"%1\" cannot be made: %2").arg(name, refused.message);
+            result.message = QCoreApplication::translate("AdditionFlow", "The folder \"%1\" cannot be made: %2").arg(name, refused.message);
             return result;
         }
     }
@@ -485,11 +513,11 @@ AdditionFlow::AddOutcome AdditionFlow::addToCatalogue(const AddRequest &request,
         QString path = result.folder == FolderCatalogue::Root ? QString() : m_catalogue.displayPath(result.folder, u'/');
         for (const QString &name : std::as_const(newNames))
             result.made.append(path = path.isEmpty() ? name : path + u'/' + name);
-        result.where = QStringLiteral("\"%1\"").arg(path);
+        result.where = quoted(path);
     }
     if (search.refusedAsDuplicate()) {
         result.kind = Kind::AlreadyThere;
-        result.message = QStringLiteral("the address is already in: %1. Nothing was added.").arg(result.holders);
+        result.message = QCoreApplication::translate("AdditionFlow", "the address is already in: %1. Nothing was added.").arg(result.holders);
         return result;
     }
     if (!search.found() || !search.stands()) {
@@ -576,10 +604,10 @@ QString AdditionFlow::recordAddition(LastAddition record, const FolderPlace &pla
     // A settings object reports only the first error it ever met; a fresh one
     // tries what is still unwritten again and tells of this write alone.
     if (!Settings(m_settings.fileName()).sync())
-        warning = QStringLiteral("The bookmark was added, but it cannot be undone: the settings file \"%1\" could not be "
+        warning = QCoreApplication::translate("AdditionFlow", "The bookmark was added, but it cannot be undone: the settings file \"%1\" could not be "
                                  "written (is the disk full?). The previous version of \"%2\" is in the trash (%3).")
                       .arg(m_settings.fileName(), record.file, record.pathInTrash);
-    return QStringLiteral("Added to %1.").arg(shownFolder(record.folder));
+    return QCoreApplication::translate("AdditionFlow", "Added to %1.").arg(shownFolder(record.folder));
 }
 
 LastAddition AdditionFlow::lastAddition() const
@@ -592,17 +620,24 @@ QString AdditionFlow::undoQuestion() const
     const LastAddition record = lastAddition();
     if (!record.isValid())
         return {};
-    const QString consequence =
-        QStringLiteral(" The file goes back to the version before it; the version with the addition goes to the trash.");
+    const QString consequence = QCoreApplication::translate(
+        "AdditionFlow", "The file goes back to the version before it; the version with the addition goes to the trash.");
+    //: The undo question (%1), then what undoing does (%2).
+    const QString twoSentences = QCoreApplication::translate("AdditionFlow", "%1 %2");
     // A record from before titles were kept names the file alone.
     if (record.title.isEmpty())
-        return QStringLiteral("Undo the last addition to \"%1\"?").arg(record.file) + consequence;
+        return twoSentences.arg(
+            QCoreApplication::translate("AdditionFlow", "Undo the last addition to \"%1\"?").arg(record.file), consequence);
     constexpr qsizetype TitleShown = 80;
     const QString title = record.title.size() > TitleShown ? record.title.first(TitleShown - 1) + u'…' : record.title;
     const bool here = !m_file.isEmpty() && BookmarkInserter::rewriteTarget(m_file) == record.file;
-    return QStringLiteral("Undo adding “%1” to %2%3?")
-               .arg(title, shownFolder(record.folder), here ? QString() : QStringLiteral(" in \"%1\"").arg(record.file))
-        + consequence;
+    //: %1 is the bookmark's link text, %2 its folder.
+    const QString question = here ? QCoreApplication::translate("AdditionFlow", "Undo adding “%1” to %2?")
+                                        .arg(title, shownFolder(record.folder))
+                                  //: %1 is the bookmark's link text, %2 its folder, %3 the bookmark file.
+                                  : QCoreApplication::translate("AdditionFlow", "Undo adding “%1” to %2 in \"%3\"?")
+                                        .arg(title, shownFolder(record.folder), record.file);
+    return twoSentences.arg(question, consequence);
 }
 
 AdditionFlow::Outcome AdditionFlow::undo(const UndoRequest &request)
@@ -611,7 +646,7 @@ AdditionFlow::Outcome AdditionFlow::undo(const UndoRequest &request)
     if (!record.isValid())
         return outcome(Kind::FileProblem, record.undo().message());
     if (!request.file.isEmpty() && BookmarkInserter::rewriteTarget(request.file) != record.file)
-        return outcome(Kind::FileProblem, QStringLiteral("The last addition was to \"%1\", not to \"%2\". Nothing was undone.")
+        return outcome(Kind::FileProblem, QCoreApplication::translate("AdditionFlow", "The last addition was to \"%1\", not to \"%2\". Nothing was undone.")
                                               .arg(record.file, QFileInfo(request.file).absoluteFilePath()));
     BookmarkLock lock(record.file);
     if (!lock.tryLock(request.lockWaitMs))
@@ -625,7 +660,7 @@ AdditionFlow::Outcome AdditionFlow::undo(const UndoRequest &request)
         return outcome(Kind::FileProblem, error.messageForUser());
     }
     m_settings.setLastAddition({});
-    return outcome(Kind::Done, QStringLiteral("The last addition to \"%1\" has been undone; the version with it is in "
+    return outcome(Kind::Done, QCoreApplication::translate("AdditionFlow", "The last addition to \"%1\" has been undone; the version with it is in "
                                               "the trash.")
                                    .arg(record.file));
 }

@@ -1,5 +1,6 @@
 #include "host/HostManifests.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,7 +16,7 @@ bool writeManifest(const QString &folder, const QJsonObject &manifest, QString &
     QSaveFile file(path);
     if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly)
         || file.write(QJsonDocument(manifest).toJson()) < 0 || !file.commit()) {
-        error = QStringLiteral("Could not write \"%1\": %2").arg(path, file.errorString());
+        error = QCoreApplication::translate("HostManifests", "Could not write \"%1\": %2").arg(path, file.errorString());
         return false;
     }
     written += path + u'\n';

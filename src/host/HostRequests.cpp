@@ -77,7 +77,7 @@ public:
         const double number = value.toDouble(-2);
         if (value.isDouble() && number == qint32(number) && number >= -1)
             return qint32(number);
-        complain(name, value, true, QStringLiteral("a whole number from -1 up"));
+        complain(name, value, true, QCoreApplication::translate("HostRequests", "a whole number from -1 up"));
         return fallback;
     }
     bool has(const QString &name) const { return m_request.contains(name); }
@@ -88,8 +88,8 @@ private:
     {
         if (!m_problem.isEmpty() || (value.isUndefined() && !required))
             return;
-        m_problem = value.isUndefined() ? QStringLiteral("The request has no \"%1\".").arg(name)
-                                        : QStringLiteral("The request's \"%1\" must be %2.").arg(name, type);
+        m_problem = value.isUndefined() ? QCoreApplication::translate("HostRequests", "The request has no \"%1\".").arg(name)
+                                        : QCoreApplication::translate("HostRequests", "The request's \"%1\" must be %2.").arg(name, type);
     }
 
     const QJsonObject &m_request;
@@ -110,7 +110,7 @@ QString HostRequests::refusal(const QStringList &arguments)
     if (arguments.value(0) == HostManifests::ChromiumOrigin
         || (arguments.size() >= 2 && arguments.at(1) == HostManifests::GeckoId))
         return {};
-    return QStringLiteral("linkcrate-host answers only Linkcrate's browser extension, not \"%1\".")
+    return QCoreApplication::translate("HostRequests", "linkcrate-host answers only Linkcrate's browser extension, not \"%1\".")
         .arg(arguments.join(u' '));
 }
 
@@ -130,7 +130,7 @@ QJsonObject HostRequests::handle(const QJsonObject &request)
         answer = undo(request);
     else
         answer = error(QStringLiteral("badRequest"),
-                       QStringLiteral("Unknown request \"%1\".").arg(name.isString() ? name.toString() : QStringLiteral("?")));
+                       QCoreApplication::translate("HostRequests", "Unknown request \"%1\".").arg(name.isString() ? name.toString() : QStringLiteral("?")));
     // The extension matches replies to its requests by this, when it sends one.
     if (request.contains(QStringLiteral("id")))
         answer.insert(QStringLiteral("id"), request.value(QStringLiteral("id")));
@@ -212,7 +212,7 @@ QJsonObject HostRequests::add(const QJsonObject &request)
         const QString identity = fields.text(QStringLiteral("identity"));
         addition.folder.readFrom = identityFrom(identity);
         if (fields.problem().isEmpty() && !addition.folder.readFrom)
-            return error(QStringLiteral("badRequest"), QStringLiteral("The request's \"identity\" is not one the tree gave."));
+            return error(QStringLiteral("badRequest"), QCoreApplication::translate("HostRequests", "The request's \"identity\" is not one the tree gave."));
     }
     if (!fields.problem().isEmpty())
         return error(QStringLiteral("badRequest"), fields.problem());
@@ -226,7 +226,7 @@ QJsonObject HostRequests::add(const QJsonObject &request)
         const qint32 index = m_flow.indexOf(addition.folder.place);
         if (index == FolderCatalogue::Root && !addition.folder.place.path.isEmpty())
             return reply({AdditionFlow::Kind::FileProblem,
-                          QStringLiteral("There is no folder \"%1\" in \"%2\".")
+                          QCoreApplication::translate("HostRequests", "There is no folder \"%1\" in \"%2\".")
                               .arg(addition.folder.place.path.join(u'/'), m_flow.file())});
         addition.folder = {index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
                                                           : AdditionFlow::FolderChoice::By::Index,

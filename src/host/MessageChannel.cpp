@@ -1,5 +1,6 @@
 #include "host/MessageChannel.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QStringDecoder>
@@ -29,24 +30,24 @@ MessageChannel::Incoming MessageChannel::read()
     if (header == 0)
         return {Status::End, {}, {}};
     if (header < qsizetype(sizeof length))
-        return {Status::Broken, {}, QStringLiteral("The message ended inside its length.")};
+        return {Status::Broken, {}, QCoreApplication::translate("MessageChannel", "The message ended inside its length.")};
     if (length > MaxRequest)
         return {Status::Broken, {},
-                QStringLiteral("A message of %1 bytes is longer than the %2 bytes allowed.").arg(length).arg(MaxRequest)};
+                QCoreApplication::translate("MessageChannel", "A message of %1 bytes is longer than the %2 bytes allowed.").arg(length).arg(MaxRequest)};
     QByteArray body(qsizetype(length), Qt::Uninitialized);
     if (readFully(body.data(), body.size()) < body.size())
-        return {Status::Broken, {}, QStringLiteral("The message ended before its %1 bytes.").arg(length)};
+        return {Status::Broken, {}, QCoreApplication::translate("MessageChannel", "The message ended before its %1 bytes.").arg(length)};
 
     // The JSON parser would take some malformed UTF-8 in its stride; a request
     // that is not text is refused before anything looks at it.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(body);
     if (utf8.hasError())
-        return {Status::Refused, {}, QStringLiteral("The message is not UTF-8 text.")};
+        return {Status::Refused, {}, QCoreApplication::translate("MessageChannel", "The message is not UTF-8 text.")};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return {Status::Refused, {}, QStringLiteral("The message is not a JSON object.")};
+        return {Status::Refused, {}, QCoreApplication::translate("MessageChannel", "The message is not a JSON object.")};
     return {Status::Message, document.object(), {}};
 }
 
@@ -56,7 +57,7 @@ bool MessageChannel::write(const QJsonObject &reply)
     if (body.size() + qsizetype(sizeof(quint32)) > MaxReply) {
         body = QJsonDocument(QJsonObject{{QStringLiteral("ok"), false},
                                          {QStringLiteral("kind"), QStringLiteral("tooLarge")},
-                                         {QStringLiteral("message"), QStringLiteral("The reply is too large for the browser.")}})
+                                         {QStringLiteral("message"), QCoreApplication::translate("MessageChannel", "The reply is too large for the browser.")}})
                    .toJson(QJsonDocument::Compact);
     }
     const quint32 length = quint32(body.size());

@@ -3,6 +3,7 @@
 #include "platform/UserPrompts.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -85,13 +86,15 @@ struct Trash
 Fd openFolder(int parent, const QByteArray &name, bool shared, QString &why)
 {
     if (::mkdirat(parent, name.constData(), 0700) != 0 && errno != EEXIST) {
-        why = QStringLiteral("cannot be made: %1").arg(systemText(errno));
+        //: This and the next few say what is wrong with a trash folder, after its name:
+        //: "the trash folder "…" cannot be made: …", "a sub-folder of "…" belongs to another user".
+        why = QCoreApplication::translate("mdlFileRoutines", "cannot be made: %1").arg(systemText(errno));
         return Fd();
     }
     Fd fd(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (shared ? O_NOFOLLOW : 0)));
     if (!fd.valid()) {
-        why = errno == ELOOP || errno == ENOTDIR ? QStringLiteral("is a symbolic link or not a folder")
-                                                 : QStringLiteral("cannot be opened: %1").arg(systemText(errno));
+        why = errno == ELOOP || errno == ENOTDIR ? QCoreApplication::translate("mdlFileRoutines", "is a symbolic link or not a folder")
+                                                 : QCoreApplication::translate("mdlFileRoutines", "cannot be opened: %1").arg(systemText(errno));
         return Fd();
     }
     struct stat st {};
@@ -99,9 +102,9 @@ Fd openFolder(int parent, const QByteArray &name, bool shared, QString &why)
         if (::fstat(fd.get(), &st) != 0)
             why = systemText(errno);
         else if (st.st_uid != ::geteuid())
-            why = QStringLiteral("belongs to another user");
+            why = QCoreApplication::translate("mdlFileRoutines", "belongs to another user");
         else if (st.st_mode & (S_IWGRP | S_IWOTH))
-            why = QStringLiteral("can be written by other users");
+            why = QCoreApplication::translate("mdlFileRoutines", "can be written by other users");
         if (!why.isEmpty())
             return Fd();
     }
@@ -116,7 +119,8 @@ bool openTrash(Trash &trash, Fd trashFd, bool shared, QString &why)
     if (trash.files.valid())
         trash.info = openFolder(trashFd.get(), QByteArrayLiteral("info"), shared, sub);
     if (!trash.info.valid()) {
-        why = QStringLiteral("\"%1\" has a sub-folder that %2").arg(trash.path, sub);
+        //: %2 is what is wrong with the sub-folder, said as of a subject ("belongs to another user").
+        why = QCoreApplication::translate("mdlFileRoutines", "\"%1\" has a sub-folder that %2").arg(trash.path, sub);
         return false;
     }
     return true;
@@ -165,10 +169,10 @@ bool homeTrash(Trash &trash, QString &why)
         QDir().mkpath(dataHome);
     trash.path = dataHome + QStringLiteral("/Trash");
     Fd data(::open(QFile::encodeName(dataHome).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    QString sub = data.valid() ? QString() : QStringLiteral("cannot be made: %1").arg(systemText(errno));
+    QString sub = data.valid() ? QString() : QCoreApplication::translate("mdlFileRoutines", "cannot be made: %1").arg(systemText(errno));
     Fd folder = data.valid() ? openFolder(data.get(), QByteArrayLiteral("Trash"), false, sub) : Fd();
     if (!folder.valid()) {
-        why = QStringLiteral("the trash folder \"%1\" %2").arg(trash.path, sub);
+        why = QCoreApplication::translate("mdlFileRoutines", "the trash folder \"%1\" %2").arg(trash.path, sub);
         return false;
     }
     return openTrash(trash, std::move(folder), false, why);
@@ -181,7 +185,7 @@ bool mountTrash(Trash &trash, const QString &top, QString &why)
 {
     const Fd topFd(::open(QFile::encodeName(top).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!topFd.valid()) {
-        why = QStringLiteral("\"%1\" cannot be opened: %2").arg(top, systemText(errno));
+        why = QCoreApplication::translate("mdlFileRoutines", "\"%1\" cannot be opened: %2").arg(top, systemText(errno));
         return false;
     }
     const QByteArray uid = QByteArray::number(qulonglong(::geteuid()));
@@ -199,7 +203,8 @@ bool mountTrash(Trash &trash, const QString &top, QString &why)
     trash.path = top + QStringLiteral("/.Trash-") + QString::fromLatin1(uid);
     Fd folder = openFolder(topFd.get(), QByteArrayLiteral(".Trash-") + uid, true, sub);
     if (!folder.valid()) {
-        why = QStringLiteral("its file system has no trash that Linkcrate can use safely (\"%1\" %2)")
+        //: Follows "Could not move "…" to the trash: "; %2 is what is wrong with the trash folder %1.
+        why = QCoreApplication::translate("mdlFileRoutines", "its file system has no trash that Linkcrate can use safely (\"%1\" %2)")
                   .arg(trash.path, sub);
         return false;
     }
@@ -373,7 +378,7 @@ qint32 moveInto(const Trash &trash, const QString &original, const struct stat &
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0) {
-            details.error = QStringLiteral("its record cannot be made in \"%1/info\": %2").arg(trash.path, systemText(errno));
+            details.error = QCoreApplication::translate("mdlFileRoutines", "its record cannot be made in \"%1/info\": %2").arg(trash.path, systemText(errno));
             return RecycleFailed;
         }
         // A file moved here is found again only through its record, so the
@@ -387,7 +392,7 @@ qint32 moveInto(const Trash &trash, const QString &original, const struct stat &
         if (::close(fd) != 0 || !written || (!link && ::fsync(trash.info.get()) != 0)) {
             const int error = written ? errno : writeError;
             ::unlinkat(trash.info.get(), infoName.constData(), 0);
-            details.error = QStringLiteral("its record cannot be written in \"%1/info\": %2").arg(trash.path, systemText(error));
+            details.error = QCoreApplication::translate("mdlFileRoutines", "its record cannot be written in \"%1/info\": %2").arg(trash.path, systemText(error));
             return RecycleFailed;
         }
         details.pathInTrash = trash.path + QStringLiteral("/files/") + QFile::decodeName(name);
@@ -408,12 +413,12 @@ qint32 moveInto(const Trash &trash, const QString &original, const struct stat &
         if (link && noLinks(moveError))
             return RecycleNoLinks;
         details.error = moveError == EXDEV
-            ? QStringLiteral("the trash \"%1\" is on another file system, and Linkcrate never copies the file there")
+            ? QCoreApplication::translate("mdlFileRoutines", "the trash \"%1\" is on another file system, and Linkcrate never copies the file there")
                   .arg(trash.path)
             : systemText(moveError);
         return RecycleFailed;
     }
-    details.error = QStringLiteral("the trash \"%1\" has no free name for it").arg(trash.path);
+    details.error = QCoreApplication::translate("mdlFileRoutines", "the trash \"%1\" has no free name for it").arg(trash.path);
     return RecycleFailed;
 }
 
@@ -458,9 +463,9 @@ qint32 RecycleFile(const QString &path, bool confirm, UserPrompts *prompts, Recy
     RecycleDetails &out = details ? *details : ignored;
     out = {};
     if (confirm) {
-        const QString question = QStringLiteral("Move \"%1\" to the trash?").arg(QFileInfo(path).fileName());
+        const QString question = QCoreApplication::translate("mdlFileRoutines", "Move \"%1\" to the trash?").arg(QFileInfo(path).fileName());
         if (!prompts || !prompts->confirm(question)) {
-            out.error = QStringLiteral("not confirmed");
+            out.error = QCoreApplication::translate("mdlFileRoutines", "not confirmed");
             return RecycleDeclined;
         }
     }
@@ -476,13 +481,13 @@ qint32 LinkToTrash(const QString &path, RecycleDetails &details)
 bool PutBack(const RecycleDetails &trashed, const QString &original, QString &error)
 {
     if (trashed.pathInTrash.isEmpty()) {
-        error = QStringLiteral("\"%1\" is not in the trash").arg(original);
+        error = QCoreApplication::translate("mdlFileRoutines", "\"%1\" is not in the trash").arg(original);
         return false;
     }
     if (moveNoReplace(AT_FDCWD, QFile::encodeName(trashed.pathInTrash).constData(), AT_FDCWD,
                       QFile::encodeName(original).constData())
         != 0) {
-        error = QStringLiteral("\"%1\" could not be put back from the trash (\"%2\"): %3")
+        error = QCoreApplication::translate("mdlFileRoutines", "\"%1\" could not be put back from the trash (\"%2\"): %3")
                     .arg(original, trashed.pathInTrash, systemText(errno));
         return false;
     }
@@ -493,7 +498,7 @@ bool PutBack(const RecycleDetails &trashed, const QString &original, QString &er
 bool PutBackOver(const RecycleDetails &trashed, const QString &original, QString &error)
 {
     if (::rename(QFile::encodeName(trashed.pathInTrash).constData(), QFile::encodeName(original).constData()) != 0) {
-        error = QStringLiteral("\"%1\" could not be put back from the trash (\"%2\"): %3")
+        error = QCoreApplication::translate("mdlFileRoutines", "\"%1\" could not be put back from the trash (\"%2\"): %3")
                     .arg(original, trashed.pathInTrash, systemText(errno));
         return false;
     }
@@ -517,7 +522,7 @@ bool BelongsTo(const RecycleDetails &entry, const QString &original, QString &wh
     struct stat file {};
     if (!QFileInfo(original).isAbsolute() || QDir::cleanPath(original) != original
         || ::lstat(name.constData(), &file) != 0) {
-        why = QStringLiteral("\"%1\" is not the path of a file").arg(original);
+        why = QCoreApplication::translate("mdlFileRoutines", "\"%1\" is not the path of a file").arg(original);
         return false;
     }
     Trash trash;
@@ -532,7 +537,7 @@ bool BelongsTo(const RecycleDetails &entry, const QString &original, QString &wh
         || canonicalFolder(entry.pathInTrash) != files || files.isEmpty()
         || QFileInfo(entry.infoPath).fileName() != base + QStringLiteral(".trashinfo")
         || canonicalFolder(entry.infoPath) != info || info.isEmpty()) {
-        why = QStringLiteral("\"%1\" is not an entry of the trash \"%2\"").arg(entry.pathInTrash, trash.path);
+        why = QCoreApplication::translate("mdlFileRoutines", "\"%1\" is not an entry of the trash \"%2\"").arg(entry.pathInTrash, trash.path);
         return false;
     }
     // Its record must name this file, as a file manager would restore it.
@@ -549,7 +554,7 @@ bool BelongsTo(const RecycleDetails &entry, const QString &original, QString &wh
     const QString recorded = QFile::decodeName(path);
     if (path.isEmpty() || !QFileInfo(recorded).isAbsolute()
         || QFileInfo(recorded).canonicalFilePath() != QFileInfo(original).canonicalFilePath()) {
-        why = QStringLiteral("the trash record \"%1\" does not name \"%2\"").arg(entry.infoPath, original);
+        why = QCoreApplication::translate("mdlFileRoutines", "the trash record \"%1\" does not name \"%2\"").arg(entry.infoPath, original);
         return false;
     }
     return true;

@@ -71,10 +71,10 @@ FolderFilter::FolderFilter(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_field);
     layout->addWidget(m_list);
-    m_field->setPlaceholderText(QStringLiteral("Find a folder: words of its path"));
-    m_field->setAccessibleName(QStringLiteral("Find a folder"));
+    m_field->setPlaceholderText(tr("Find a folder: words of its path"));
+    m_field->setAccessibleName(tr("Find a folder"));
     m_field->setClearButtonEnabled(true);
-    m_list->setAccessibleName(QStringLiteral("Matching folders"));
+    m_list->setAccessibleName(tr("Matching folders"));
     m_list->setModel(m_model);
     m_list->setUniformItemSizes(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,7 +115,7 @@ void FolderFilter::index()
     for (qint32 i = 0; i < count; ++i) {
         QString name = m_catalogue->displayName(i);
         if (name.isEmpty())
-            name = FolderTree::NoName;
+            name = FolderTree::noName();
         const qint32 parent = m_catalogue->parent(i);
         if (parent == FolderCatalogue::Root) {
             m_shown[i] = name;

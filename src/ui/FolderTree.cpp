@@ -34,7 +34,7 @@ public:
             case Qt::DisplayRole:
             case Qt::EditRole: {
                 const QString name = tree->folderName(m_folder);
-                return name.isEmpty() ? FolderTree::NoName : name;
+                return name.isEmpty() ? FolderTree::noName() : name;
             }
             case Qt::FontRole:
                 if (tree->folderName(m_folder).isEmpty()) {
@@ -69,9 +69,9 @@ FolderTree::FolderTree(QWidget *parent)
 {
     setColumnCount(1);
     // Hidden, but assistive tools still read the column's name.
-    setHeaderLabels({QStringLiteral("Folders")});
+    setHeaderLabels({tr("Folders")});
     header()->hide();
-    setAccessibleName(QStringLiteral("Folders"));
+    setAccessibleName(tr("Folders"));
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,7 +104,7 @@ QTreeWidgetItem *FolderTree::addNode(const QString &relativeKey, const QString &
     auto *item = new FolderItem;
     if (text.isEmpty()) {
         // Shown only: the file keeps its empty name.
-        item->setText(0, NoName);
+        item->setText(0, noName());
         QFont italic = font();
         italic.setItalic(true);
         item->setFont(0, italic);
@@ -188,7 +188,7 @@ QList<QTreeWidgetItem *> FolderTree::childNodes(qint32 folder)
         if (m_childStart[size_t(child) + 2] > m_childStart[size_t(child) + 1])
             item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
         const QString name = folderName(child);
-        sorted.push_back({m_collator.sortKey(name.isEmpty() ? NoName : name), item});
+        sorted.push_back({m_collator.sortKey(name.isEmpty() ? noName() : name), item});
     }
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const Child &a, const Child &b) { return a.order.compare(b.order) < 0; });

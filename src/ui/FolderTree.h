@@ -40,7 +40,7 @@ public:
     static QString key(const QTreeWidgetItem *node);
     // The node's path as shown: the texts from below the top-level node down, joined by "/".
     static QString shownPath(const QTreeWidgetItem *node);
-    static inline const QString NoName = QStringLiteral("(no name)");
+    static QString noName() { return tr("(no name)"); }
 
     // A folder not in the file yet, shown under `parent` in its alphabetical place
     // and selected: it is made with the bookmark added to it. One at a time: an

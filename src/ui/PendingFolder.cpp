@@ -4,6 +4,8 @@
 #include "platform/UserPrompts.h"
 #include "ui/FolderTree.h"
 
+#include <QCoreApplication>
+
 PendingFolder::PendingFolder(FolderTree &tree, UserPrompts &prompts)
     : m_tree(tree)
     , m_prompts(prompts)
@@ -13,7 +15,7 @@ PendingFolder::PendingFolder(FolderTree &tree, UserPrompts &prompts)
 bool PendingFolder::ask(QTreeWidgetItem *parent)
 {
     if (parent == m_tree.newFolderNode()) {
-        m_prompts.message(QStringLiteral("\"%1\" is made with the bookmark added to it: add one before making a "
+        m_prompts.message(QCoreApplication::translate("PendingFolder", "\"%1\" is made with the bookmark added to it: add one before making a "
                                          "folder inside it.")
                               .arg(parent->text(0)),
                           UserPrompts::Icon::Exclamation);
@@ -23,7 +25,7 @@ bool PendingFolder::ask(QTreeWidgetItem *parent)
     QString name;
     for (;;) {
         const std::optional<QString> typed = m_prompts.askText(
-            QStringLiteral("Name of the new folder in %1:").arg(in.isEmpty() ? QStringLiteral("Bookmarks") : in), name);
+            QCoreApplication::translate("PendingFolder", "Name of the new folder in %1:").arg(in.isEmpty() ? QCoreApplication::translate("PendingFolder", "Bookmarks") : in), name);
         if (!typed)
             return false;
         name = typed->trimmed();

@@ -1,5 +1,6 @@
 #include "ui/QtUserPrompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -69,10 +70,10 @@ std::optional<QString> QtUserPrompts::askText(const QString &question, const QSt
 
 std::optional<QString> QtUserPrompts::chooseBookmarkFile(const QString &startFolder)
 {
-    QFileDialog dialog(owner(), QStringLiteral("Please select the Netscape Bookmarks file"),
+    QFileDialog dialog(owner(), QCoreApplication::translate("QtUserPrompts", "Please select the Netscape Bookmarks file"),
                        startFolder.isEmpty() ? QDir::homePath() : startFolder);
     // "*.htm" alone would not match the "bookmarks.html" that browsers export.
-    dialog.setNameFilters({QStringLiteral("Netscape Bookmark files (*.htm *.html)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("QtUserPrompts", "Netscape Bookmark files (*.htm *.html)"), QCoreApplication::translate("QtUserPrompts", "All files (*)")});
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -36,12 +36,12 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     , m_flow(settings)
     , BookmarkFile(m_flow.file())
     , catalogue(m_flow.catalogue())
-    , Label1(new QLabel(QStringLiteral("&Text :"), this))
+    , Label1(new QLabel(tr("&Text :"), this))
     , txtText(new SelectAllLineEdit(this))
-    , Label2(new QLabel(QStringLiteral("&URL :"), this))
+    , Label2(new QLabel(tr("&URL :"), this))
     , txtUrl(new SelectAllLineEdit(this))
     , Tree(new FolderTree(this))
-    , cmdAdd(new QPushButton(QStringLiteral("&Add"), this))
+    , cmdAdd(new QPushButton(tr("&Add"), this))
     , lblPath(new QLabel(this))
     , filter(new FolderFilter(this))
     , m_settings(settings)
@@ -58,7 +58,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     Tree->setImageList(&images);
     // Enter adds from anywhere but the folder filter.
     cmdAdd->setDefault(true);
-    lblPath->setAccessibleName(QStringLiteral("Where the bookmark goes"));
+    lblPath->setAccessibleName(tr("Where the bookmark goes"));
     lblPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setTabOrder(txtText, txtUrl);
     setTabOrder(txtUrl, Tree);
@@ -96,7 +96,7 @@ frmMain::frmMain(Settings &settings, UserPrompts &prompts, QWidget *parent)
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
     // In the tree's menu, and from anywhere in the window.
-    auto *makeFolder = new QAction(QStringLiteral("New Folder…"), Tree);
+    auto *makeFolder = new QAction(tr("New Folder…"), Tree);
     makeFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     connect(makeFolder, &QAction::triggered, this, &frmMain::newFolder);
     Tree->addAction(makeFolder);
@@ -127,7 +127,8 @@ bool frmMain::Form_Load()
             break;
         if (opened.kind == AdditionFlow::Kind::NoFile) {
             if (!opened.message.isEmpty()) {
-                m_prompts.message(opened.message + QStringLiteral(" Choose the bookmark file."),
+                //: %1 says why the remembered file cannot be used.
+                m_prompts.message(tr("%1 Choose the bookmark file.").arg(opened.message),
                                   UserPrompts::Icon::Exclamation);
                 const QFileInfo gone(opened.file);
                 askIn = gone.absoluteDir().exists() ? gone.absolutePath() : QString();
@@ -178,7 +179,7 @@ void frmMain::loadImages()
 void frmMain::FillTree()
 {
     Tree->clearNodes();
-    QTreeWidgetItem *root = Tree->addNode({}, QStringLiteral("D-1"), QStringLiteral("Bookmarks"), 1);
+    QTreeWidgetItem *root = Tree->addNode({}, QStringLiteral("D-1"), tr("Bookmarks"), 1);
     root->setToolTip(0, BookmarkFile);
     Tree->addFolders(root, catalogue);
     root->setExpanded(true);
@@ -219,7 +220,7 @@ void frmMain::cmdAdd_Click()
         return;
     const qint32 index = selectedIndex();
     if (index < FolderCatalogue::Root) {
-        m_prompts.message(QStringLiteral("No directory selected !"), UserPrompts::Icon::None);
+        m_prompts.message(tr("No directory selected !"), UserPrompts::Icon::None);
         Tree->setFocus();
         return;
     }
@@ -234,7 +235,7 @@ void frmMain::cmdAdd_Click()
         // read again under it: `index` has to go on naming the folder chosen.
         setBusy(false);
         m_busy = true;
-        const bool again = m_prompts.ask(holders.question, QStringLiteral("Add again"), QStringLiteral("Cancel"));
+        const bool again = m_prompts.ask(holders.question, tr("Add again"), tr("Cancel"));
         m_busy = false;
         if (!again) {
             txtText->setFocus();
@@ -254,9 +255,10 @@ void frmMain::cmdAdd_Click()
     setBusy(false);
 
     if (added.kind == AdditionFlow::Kind::Changed) {
-        m_prompts.message(added.message
-                              + QStringLiteral("\nNothing was written. The folders have been read again: "
-                                               "check the folder and press Add again."),
+        //: %1 says how the file changed.
+        m_prompts.message(tr("%1\nNothing was written. The folders have been read again: check the folder and press "
+                             "Add again.")
+                              .arg(added.message),
                           UserPrompts::Icon::Exclamation);
         reread(true);
         txtText->setFocus();
@@ -279,7 +281,8 @@ void frmMain::cmdAdd_Click()
     txtText->setText(QString());
     txtUrl->setText(QString());
     txtText->setFocus();
-    m_said = added.message + QStringLiteral(" Ctrl+Z undoes it.");
+    //: %1 says where the bookmark went ("Added to Reading/Articles.").
+    m_said = tr("%1 Ctrl+Z undoes it.").arg(added.message);
     showPath();
 }
 
@@ -289,7 +292,7 @@ void frmMain::newFolder()
         return;
     const QList<QTreeWidgetItem *> selected = Tree->selectedItems();
     if (selected.isEmpty() || selectedIndex() < FolderCatalogue::Root) {
-        m_prompts.message(QStringLiteral("No directory selected !"), UserPrompts::Icon::None);
+        m_prompts.message(tr("No directory selected !"), UserPrompts::Icon::None);
         Tree->setFocus();
         return;
     }
@@ -303,7 +306,7 @@ void frmMain::undoLastAddition()
         return;
     // A Ctrl+Z too many after undoing typing must not take a bookmark away unasked.
     if (const QString question = m_flow.undoQuestion();
-        !question.isEmpty() && !m_prompts.ask(question, QStringLiteral("Undo"), QStringLiteral("Cancel")))
+        !question.isEmpty() && !m_prompts.ask(question, tr("Undo"), tr("Cancel")))
         return;
     m_said.clear();
     setBusy(true);
