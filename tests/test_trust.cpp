@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -324,7 +325,8 @@ void TestTrust::tamperedUndoRecord_data()
 void TestTrust::tamperedUndoRecord()
 {
     QFETCH(QString, fact);
-    const QString victim = m_dir->filePath(QStringLiteral("victim"));
+    // Named as the trash's entry and its record are, in a folder that is no trash.
+    const QString victim = m_dir->filePath(QStringLiteral("my bookmarks.html"));
     QVERIFY(writeFile(victim, "victim"));
     QVERIFY(QDir().mkpath(m_top + QStringLiteral("/sub")));
     LastAddition record = replaceWith("newer");
@@ -382,27 +384,36 @@ void TestTrust::trashKeepsVersions()
     LastAddition record;
     for (int n = 0; n < 4; ++n)
         QVERIFY((record = replaceWith("version " + QByteArray::number(n))).isValid());
-    QVERIFY(QFile::remove(m_trash + QStringLiteral("/files/my bookmarks.html.3")));
-    QVERIFY(writeFile(m_trash + QStringLiteral("/files/my bookmarks.html.3"), "theirs too"));
+    // Their file in its place, of the same size and time as ours was.
+    const QByteArray reused = QFile::encodeName(m_trash + QStringLiteral("/files/my bookmarks.html.3"));
+    struct stat st {};
+    QVERIFY(::stat(reused.constData(), &st) == 0 && writeFile(reused + ".new", QByteArray("theirs too").left(st.st_size)));
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    QVERIFY(::utimensat(AT_FDCWD, QByteArray(reused + ".new").constData(), times, 0) == 0 && ::rename(QByteArray(reused + ".new").constData(), reused.constData()) == 0);
     QVERIFY((record = replaceWith("version 4")).isValid());
     QVERIFY((record = replaceWith("version 5")).isValid());
 
     QStringList files = entries(m_trash + QStringLiteral("/files"));
     QVERIFY(files.removeAll(QStringLiteral("theirs")) && files.removeAll(QStringLiteral("my bookmarks.html.3")));
     QCOMPARE(files.size(), kept);
-    QCOMPARE(readBytes(m_trash + QStringLiteral("/files/my bookmarks.html.3")), QByteArray("theirs too"));
+    QCOMPARE(readBytes(reused), QByteArray("theirs too").left(st.st_size));
     QVERIFY(!record.undo().failed());
     QCOMPARE(readBytes(m_file), QByteArray("version 4"));
 }
 
 void TestTrust::withoutHardLinks()
 {
+    // With links the file keeps its name throughout: gone, it was removed by its user, and stays gone.
+    QVERIFY(replaceWith("newer").isValid() && QFile::remove(m_file));
+    QCOMPARE(int(BookmarkRecovery::recover(m_file).outcome), int(BookmarkRecovery::Outcome::Nothing));
+    QVERIFY(!QFileInfo::exists(m_file) && writeFile(m_file, "precious"));
+    const QStringList trashed = entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info"));
     // The new version cannot take the name: the old one stays, and the trash is as it was.
     for (const bool noLinks : {false, true}) {
         setNoLinksForTests(noLinks);
         QVERIFY(!replaceWith("lost", true).isValid());
         QCOMPARE(readBytes(m_file), QByteArray("precious"));
-        QCOMPARE(entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info")), QStringList());
+        QCOMPARE(entries(m_trash + QStringLiteral("/files")) + entries(m_trash + QStringLiteral("/info")), trashed);
     }
     const LastAddition record = replaceWith("newer");
     QVERIFY(!record.undo().failed());
