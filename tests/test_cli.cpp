@@ -67,6 +67,8 @@ void TestCli::runs_data()
                       "            </DL><p>\n            <DT><A HREF=\"https://de.example/\"");
     QTest::newRow("--create, dry run") << QStringList{"--file", "F", "--folder", "New", "--create", "--dry-run", "--text", "n", "n.example"}
         << 0 << "Would make the folder \"New\".\nWould add to \"New\" of \"F\":" << QByteArray();
+    QTest::newRow("one pass: refused beyond the check's reach") << QStringList{"--file", "F", "--text", "t", "https://e.x/" + QString(70000, u'a')}
+        << 1 << "Linkcrate adds addresses of up to" << QByteArray();
     QTest::newRow("dry run refused as the addition is") << QStringList{"--file", "F", "--dry-run", "--text", "t", "https://e.x/" + QString(70000, u'a')}
         << 1 << "Linkcrate adds addresses of up to" << QByteArray();
     // "NOCONF": the settings can be neither read nor written.
@@ -81,7 +83,9 @@ void TestCli::runs_data()
                                                          << "a/b café…€ ∉¬it; &x\n" << QByteArray();
     QTest::newRow("file from the setting") << QStringList{"--text", "Root", "https://r.example/"} << 0 << ""
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://r.example/\">Root</A>\n    <DT><A HREF=\"https://www.mozilla.org/\"");
-    QTest::newRow("already there: added, with a warning") << QStringList{"--file", "F", "--text", "t", "https://NEWS.example"}
+    QTest::newRow("already there, twice in a folder: added, with a warning naming it once")
+        << QStringList{"--file", "F", "--folder", "Bookmarks Toolbar", "--text", "t", "https://news.example/", "THEN",
+                       "--file", "F", "--text", "t", "https://NEWS.example"}
         << 0 << "warning: the address was already in: \"Bookmarks Toolbar\"." << QByteArray("\"https://NEWS.example\">t<");
     QTest::newRow("already there, --no-duplicate") << QStringList{"--file", "F", "--no-duplicate", "--text", "t", "https://news.example:443"}
         << 3 << "the address is already in: \"Bookmarks Toolbar\". Nothing was added." << QByteArray();

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void whatSurroundsTheFileIsKept();
     void alreadyBookmarked_data();
     void alreadyBookmarked();
+    void alreadyBookmarkedAcrossTheWindow();
     void undo_data();
     void undo();
     void shortWrites_data();
@@ -588,6 +589,20 @@ void TestEngine::alreadyBookmarked()
     QVERIFY(!BookmarkInserter::insert(catalogue, 1, address, QStringLiteral("again")).failed());
     QVERIFY(catalogue.foldersHolding(address).contains(1));
     QCOMPARE(catalogue.foldersHolding(address).size(), folders.size() + 1);
+}
+
+// Two copies of an address, the second across the end of the window of the file
+// that the check reads for the first; one folder holding it twice is named once.
+void TestEngine::alreadyBookmarkedAcrossTheWindow()
+{
+    const QByteArray entry = "<DT><A HREF=\"https://far.example/\">x</A>\n";
+    QByteArray file = "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n" + entry + entry + "</DL><p>\n<DT><H3>B</H3>\n<DL><p>\n";
+    const qsizetype first = file.indexOf("https://far");
+    file += QByteArray(first + 256 * 1024 - 5 - file.size() - 13, ' ') + entry + "</DL><p>\n</DL><p>\n";
+    QCOMPARE(file.indexOf("https://far", file.size() - 100), first + 256 * 1024 - 5);
+    FolderCatalogue catalogue;
+    QVERIFY(!catalogue.read(write(file)).failed());
+    QCOMPARE(catalogue.foldersHolding(QStringLiteral("https://far.example/")), (QList<qint32>{0, 1}));
 }
 
 void TestEngine::undo_data()
