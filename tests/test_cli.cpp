@@ -53,6 +53,8 @@ void TestCli::runs_data()
                                                                     "--text", "one", "one.example"}
         << 0 << "Added to \"S\":\n<DT><A HREF=\"http://one.example\">one</A>\n"
         << QByteArray("<DT><H3>S</H3>\n<DL><p>\n<DT><A HREF=\"http://one.example\">one</A>\n</DL>\n<DT><H3>a/b");
+    QTest::newRow("index -1 is no folder") << QStringList{"--file", "F", "--folder-index", "-1", "--text", "t", "u"} << 2
+                                           << "there is no folder number -1" << QByteArray();
     QTest::newRow("dry run into a nested folder")
         << QStringList{"--file", "F", "--folder", "/Other Bookmarks/Straße/", "--dry-run", "--text", "News", "news.example"}
         << 0 << "Would add to \"Other Bookmarks/Straße\" of \"F\":\n<DT><A HREF=\"http://news.example\">News</A>\n"

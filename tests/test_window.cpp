@@ -448,6 +448,7 @@ private Q_SLOTS:
         // The folders are those of the file: the next addition goes through without a word.
         add("Next", "https://e.y/");
         QCOMPARE(m_prompts.messages.size(), messages.size());
+        QCOMPARE(m_settings->recentFolders().size(), 1); // one folder, however often used
     }
 
     void newFolder_data()
