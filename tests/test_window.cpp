@@ -174,6 +174,7 @@ private Q_SLOTS:
             if (!contents.isEmpty())
                 QVERIFY(writeFile(name, contents));
         m_prompts.fileChoices = {choose ? std::optional(otherPath) : std::nullopt};
+        m_settings->setRecentFolders({{{"Reading"}, 0}});
         QCOMPARE(m_window->Form_Load(), !inUse.isEmpty());
         if (ctrlO) {
             QApplication::setActiveWindow(m_window.get());
@@ -185,6 +186,7 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(path + ".tmp"), file.isEmpty() && tmp.contains("Half a file")); // an incomplete copy is the user's
         QCOMPARE(m_prompts.dialogFolders, dialogs.replaceInStrings("%1", m_dir->path()));
         QCOMPARE(Settings(m_settings->fileName()).bookmarks(), inUse.isEmpty() ? path : m_dir->filePath(inUse));
+        QCOMPARE(Settings(m_settings->fileName()).recentFolders().isEmpty(), inUse == "other.html"); // another file's folders
         if (!inUse.isEmpty()) {
             QCOMPARE(m_window->lblPath->toolTip(), m_dir->filePath(inUse));
             const QString second = inUse == "b.html" ? "  Bookmarks Toolbar" : "  Bookmarks Shelf";
