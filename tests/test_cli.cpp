@@ -26,6 +26,11 @@ void TestCli::runs_data()
     QTest::addColumn<QByteArray>("added"); // in a file afterwards; none: every file unchanged
 
     QTest::newRow("usage") << QStringList{"--file", "F", "https://e.x/"} << 64 << "--text" << QByteArray();
+    QTest::newRow("usage: an index that is no number") << QStringList{"--folder-index", "x", "--text", "t", "u"} << 64
+                                                       << "--folder-index takes a number." << QByteArray();
+    QTest::newRow("usage: a folder both ways") << QStringList{"--folder", "A", "--folder-index", "0", "--text", "t", "u"} << 64
+                                               << "give --folder or --folder-index, not both." << QByteArray();
+    QTest::newRow("--list after a second reading, once") << QStringList{"--file", "LATIN", "--list"} << 0 << "^0\tA\n" << QByteArray();
     // "WINDOW": the window's program, with no display to reach.
     QTest::newRow("window: --help") << QStringList{"WINDOW", "--help"} << 0 << " [ADDRESS [TITLE]]\n" << QByteArray();
     QTest::newRow("window: --help in German") << QStringList{"WINDOW", "GERMAN", "--help"} << 0 << " [ADRESSE [TITEL]]\n" << QByteArray();
@@ -36,7 +41,7 @@ void TestCli::runs_data()
                                             << "Unknown option 'bogus'.\nUsage: " << QByteArray();
     QTest::newRow("window: three arguments") << QStringList{"WINDOW", "a", "b", "c"} << 64
                                              << "too many arguments: at most an address and a link text.\nUsage: " << QByteArray();
-    QTest::newRow("control character alone") << QStringList{"--file", "F", "--text", "\n", "u"} << 1
+    QTest::newRow("control character alone, before the file is looked at") << QStringList{"--file", "/nowhere.html", "--text", "\n", "u"} << 1
                                              << "Name can't be empty !" << QByteArray();
     QTest::newRow("not an address") << QStringList{"--file", "F", "--text", "t", " hello world"} << 1
                                     << "\"hello world\" is not an address" << QByteArray();
@@ -186,7 +191,8 @@ void TestCli::runs()
     QCOMPARE(process.exitCode(), code);
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     const QString err = QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2((out + err).contains(substitute(words)), qPrintable(out + err));
+    // "^": the whole output, exactly.
+    QVERIFY2(words.startsWith(u'^') ? out == words.mid(1) : (out + err).contains(substitute(words)), qPrintable(out + err));
     QVERIFY2(err.startsWith(window ? "linkcrate: " : "linkcrate-add: ") || (code == 0 && err.isEmpty()), qPrintable(err));
     const QByteArray after = readBytes(file) + readBytes(twins) + readBytes(latin);
     if (added.isEmpty())

@@ -371,6 +371,11 @@ private Q_SLOTS:
         QCOMPARE(readBytes(m_file), before);
         QCOMPARE(m_window->txtText->text() + "|" + m_window->txtUrl->text(), text + "|" + url);
         QVERIFY(m_window->isEnabled() && m_window->cursor().shape() == Qt::ArrowCursor);
+        // And the window still adds, once what was refused is mended.
+        QDir().rmdir(m_file + ".tmp");
+        m_window->Tree->setCurrentItem(m_window->Tree->topLevelItem(0));
+        add("Fine", "https://fine.example/");
+        QVERIFY(readBytes(m_file).contains("\"https://fine.example/\">Fine<"));
     }
 
     void folderKeptByPathAndRank()
