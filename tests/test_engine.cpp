@@ -4,7 +4,6 @@
 #include "bookmarks/BookmarkInserter.h"
 #include "bookmarks/BookmarkScanner.h"
 #include "bookmarks/FolderCatalogue.h"
-#include "bookmarks/LastAddition.h"
 #include "platform/mdlFileRoutines.h"
 
 #include <QBuffer>
@@ -38,8 +37,6 @@ private Q_SLOTS:
     void blockEdges();
     void golden_data();
     void golden();
-    void sameNamedFoldersGetTheSelectedOne_data();
-    void sameNamedFoldersGetTheSelectedOne();
     void entryLine_data();
     void entryLine();
     void refused_data();
@@ -51,8 +48,6 @@ private Q_SLOTS:
     void alreadyBookmarked_data();
     void alreadyBookmarked();
     void alreadyBookmarkedAcrossTheWindow();
-    void undo_data();
-    void undo();
     void shortWrites_data();
     void shortWrites();
 
@@ -310,36 +305,6 @@ void TestEngine::golden()
     QVERIFY2(synced.filter(info + QStringLiteral("/")).size() == 1 && synced.contains(info), qPrintable(synced.join(u' ')));
 }
 
-void TestEngine::sameNamedFoldersGetTheSelectedOne_data()
-{
-    QTest::addColumn<QByteArray>("lists");
-    QTest::addColumn<int>("folder");
-
-    QTest::newRow("top-level B after X\\B")
-        << QByteArray("<DT><H3>X</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n</DL>\n<DT><H3>B</H3>\n<DL><p>\n</DL>\n")
-        << 2;
-    QTest::newRow("second of two siblings S") << QByteArray("<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n")
-                                              << 1;
-    QTest::newRow("A's own C after A\\B\\C")
-        << QByteArray("<DT><H3>A</H3>\n<DL><p>\n<DT><H3>B</H3>\n<DL><p>\n<DT><H3>C</H3>\n<DL><p>\n</DL>\n</DL>\n"
-                      "<DT><H3>C</H3>\n<DL><p>\n</DL>\n</DL>\n")
-        << 3;
-}
-
-void TestEngine::sameNamedFoldersGetTheSelectedOne()
-{
-    QFETCH(QByteArray, lists);
-    QFETCH(int, folder);
-    const QString path = write("<DL><p>\n" + lists + "</DL>\n");
-    FolderCatalogue catalogue;
-    QVERIFY(!catalogue.read(path).failed());
-    QVERIFY(!BookmarkInserter::insert(catalogue, folder, QStringLiteral("u"), QStringLiteral("NEW")).failed());
-    // The folder that received it is the one of that number.
-    const QByteArray after = readBytes(path);
-    const qsizetype at = after.indexOf("NEW");
-    QCOMPARE(after.left(at).count("<DL><p>\n"), folder + 2);
-}
-
 void TestEngine::entryLine_data()
 {
     QTest::addColumn<QString>("url");
@@ -350,8 +315,6 @@ void TestEngine::entryLine_data()
     QTest::newRow("references in the address survive a browser's import")
         << "http://e.x/?a=1&b=2&amp;&copy" << "t"
         << QByteArray("<DT><A HREF=\"http://e.x/?a=1&amp;b=2&amp;amp;&amp;copy\">t</A>");
-    QTest::newRow("markup and controls in the text from a caller that did not check it")
-        << "u" << "<b>&\x01</b>" << QByteArray("<DT><A HREF=\"u\">&lt;b&gt;&amp; &lt;/b&gt;</A>");
 }
 
 void TestEngine::entryLine()
@@ -370,8 +333,6 @@ void TestEngine::refused_data()
     QTest::newRow("truncated inside a folder") << QByteArray("<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n")
                                                << "not a complete bookmark file: it ends inside a list";
     QTest::newRow("empty file") << QByteArray() << "is not a bookmark file (it has no list of bookmarks).";
-    QTest::newRow("a web page") << QByteArray("<html><body><h1>Hi</h1><dd>x</dd></body></html>\n")
-                                << "is not a bookmark file (it has no list of bookmarks).";
     QTest::newRow("1001 nested lists") << deep << "nests folders more than 1000 deep";
     QTest::newRow("50 MB without a line break") << "<DL><p>" + QByteArray(50 << 20, 'a') << "not a complete";
     QTest::newRow("a named pipe") << QByteArray("@fifo") << "is a named pipe, not a bookmark file.";
@@ -405,8 +366,6 @@ void TestEngine::failuresLeaveTheFileAlone_data()
     QTest::addColumn<QString>("injection");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("words");
-    QTest::newRow("temporary name taken by a folder") << "tmp-folder" << int(FileError::Kind::Io) << "folder";
-    QTest::newRow("trash unreachable") << "no-trash" << int(FileError::Kind::Trash) << "trash";
     QTest::newRow("disk full during the copy") << "full" << int(FileError::Kind::Io) << "Could not write";
     QTest::newRow("file rewritten by another program") << "changed" << int(FileError::Kind::Changed)
                                                         << "changed since it was read";
@@ -423,9 +382,6 @@ void TestEngine::failuresLeaveTheFileAlone_data()
     QTest::newRow("made read-only by its owner") << "read-only" << int(FileError::Kind::ReadOnly) << "is read-only";
     QTest::newRow("ISO-2022-JP declared") << "iso-2022-jp" << int(FileError::Kind::Unusable) << "set ISO-2022-JP, in";
     QTest::newRow("address beyond the check's reach") << "long" << int(FileError::Kind::Refused) << "takes 70000 bytes";
-    QTest::newRow("new folder without a name") << "name: \t" << int(FileError::Kind::Unusable) << "type a name";
-    QTest::newRow("new folder name with \\") << "name:a\\b" << int(FileError::Kind::Unusable) << "path splits";
-    QTest::newRow("new folder name with /") << "name:a/b" << int(FileError::Kind::Unusable) << "path splits";
     QTest::newRow("new folders 1000 deep") << "deep" << int(FileError::Kind::Unusable) << "more than 1000 deep";
 }
 
@@ -462,15 +418,7 @@ void TestEngine::failuresLeaveTheFileAlone()
     };
     struct rlimit oldLimit {};
     ::getrlimit(RLIMIT_FSIZE, &oldLimit);
-    if (injection == QLatin1String("tmp-folder")) {
-        QVERIFY(QDir().mkdir(path + QStringLiteral(".tmp")));
-    } else if (injection == QLatin1String("no-trash")) {
-        // The trash lives under a regular file: it can be neither found nor made.
-        const QString dataFolder = QFileInfo(trashDir()).path();
-        QDir(dataFolder).removeRecursively();
-        QVERIFY(QDir().mkpath(QFileInfo(dataFolder).path()));
-        QVERIFY(writeFile(dataFolder, "not a folder"));
-    } else if (injection == QLatin1String("full")) {
+    if (injection == QLatin1String("full")) {
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit = oldLimit;
         limit.rlim_cur = rlim_t(content.size() / 2);
@@ -509,8 +457,6 @@ void TestEngine::failuresLeaveTheFileAlone()
     const FileError error = BookmarkInserter::insert(catalogue, folder, url, QStringLiteral("t"), keepAlive, nullptr,
                                                      nullptr, names);
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-    if (injection == QLatin1String("no-trash"))
-        QFile::remove(QFileInfo(trashDir()).path());
 
     QCOMPARE(int(error.kind), kind);
     QVERIFY2(error.message().contains(words), qPrintable(error.message()));
@@ -522,7 +468,6 @@ void TestEngine::failuresLeaveTheFileAlone()
 void TestEngine::whatSurroundsTheFileIsKept_data()
 {
     QTest::addColumn<QString>("setting");
-    QTest::newRow("mode 0644 under umask 022") << "0644";
     QTest::newRow("mode 0664 under umask 022") << "0664";
     QTest::newRow("a symbolic link stays a link") << "link";
     QTest::newRow("a link in the temporary file's place is not written through") << "tmp-link";
@@ -571,9 +516,6 @@ void TestEngine::alreadyBookmarked_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QList<qint32>>("folders");
-    QTest::newRow("the same text") << "https://news.example/" << QList<qint32>{2};
-    QTest::newRow("scheme and host case, default port") << "HTTPS://WWW.Mozilla.ORG:443/" << QList<qint32>{-1};
-    QTest::newRow("an empty path") << "https://news.example" << QList<qint32>{2};
     QTest::newRow("references in the file") << "https://example.org/?a=1&b=2" << QList<qint32>{0};
     QTest::newRow("a path differing in case") << "https://news.example/NEWS" << QList<qint32>{};
 }
@@ -603,48 +545,6 @@ void TestEngine::alreadyBookmarkedAcrossTheWindow()
     FolderCatalogue catalogue;
     QVERIFY(!catalogue.read(write(file)).failed());
     QCOMPARE(catalogue.foldersHolding(QStringLiteral("https://far.example/")), (QList<qint32>{0, 1}));
-}
-
-void TestEngine::undo_data()
-{
-    QTest::addColumn<QString>("injection");
-    QTest::addColumn<QString>("words"); // empty: the undo succeeds
-    QTest::newRow("the file as the addition left it") << "" << "";
-    QTest::newRow("changed since") << "changed" << "has changed since the last addition";
-    QTest::newRow("previous version gone from the trash") << "emptied" << "no longer in the trash";
-    QTest::newRow("another file in its place in the trash") << "replaced" << "no longer in the trash";
-}
-
-void TestEngine::undo()
-{
-    QFETCH(QString, injection);
-    QFETCH(QString, words);
-    const QString path = copyIn(QStringLiteral("netscape-crlf.html"));
-    const QByteArray original = readBytes(path);
-    FolderCatalogue catalogue;
-    QVERIFY(!catalogue.read(path).failed());
-    LastAddition record;
-    QVERIFY(!BookmarkInserter::insert(catalogue, 2, QStringLiteral("u"), QStringLiteral("t"), {}, nullptr, &record).failed());
-    // The record goes through the settings.
-    record = LastAddition::fromMap(record.toMap());
-    if (injection == QLatin1String("changed"))
-        QVERIFY(writeFile(path, readBytes(path) + "\n"));
-    else if (injection == QLatin1String("emptied"))
-        QDir(trashDir()).removeRecursively();
-    else if (injection == QLatin1String("replaced") && QFile::remove(record.pathInTrash))
-        QVERIFY(writeFile(record.pathInTrash, "someone else's file"));
-    const QByteArray before = readBytes(path);
-
-    const FileError error = record.undo();
-    QCOMPARE(error.message().contains(words) && error.failed() == !words.isEmpty(), true);
-    QCOMPARE(readBytes(path), words.isEmpty() ? original : before);
-    if (words.isEmpty()) {
-        // The version undone is in the trash in its turn, and only it.
-        const QStringList trashed = entries(trashDir() + QStringLiteral("/files"));
-        QCOMPARE(trashed.size(), 1);
-        QVERIFY(readBytes(trashDir() + QStringLiteral("/files/") + trashed.first()).contains("HREF=\"u\""));
-        QCOMPARE(entries(trashDir() + QStringLiteral("/info")).size(), 1);
-    }
 }
 
 // A device that takes only part of a write, as a pipe or a network file system may.

@@ -22,7 +22,13 @@ def bookmark_file():
     return ("".join(parts) + "</DL>\n").encode()
 
 
-class Firefox:
+class Browser:
+    def close(self):
+        self.proc.terminate()
+        self.proc.wait(30)
+
+
+class Firefox(Browser):
     def __init__(self, home, env):
         profile = os.path.join(home, "profile")
         os.makedirs(profile)
@@ -78,12 +84,8 @@ class Firefox:
         element = self.call("WebDriver:FindElement", {"using": "css selector", "value": "main"})["value"]
         return self.call("WebDriver:TakeScreenshot", {"id": list(element.values())[0]})["value"]
 
-    def close(self):
-        self.proc.terminate()
-        self.proc.wait(30)
 
-
-class Chromium:
+class Chromium(Browser):
     def __init__(self, home, env):
         self.to_browser, theirs_in = os.pipe()[::-1]
         theirs_out, self.from_browser = os.pipe()[::-1]
@@ -140,10 +142,6 @@ class Chromium:
         box = self.eval("JSON.stringify(document.querySelector('main').getBoundingClientRect())")
         clip = {k: v for k, v in json.loads(box).items() if k in ("x", "y", "width", "height")}
         return self.call("Page.captureScreenshot", {"format": "png", "clip": {**clip, "scale": 1}})["data"]
-
-    def close(self):
-        self.proc.terminate()
-        self.proc.wait(30)
 
 
 def wait(condition, seconds=60):
