@@ -207,7 +207,6 @@ private Q_SLOTS:
         QVERIFY(findShown(m_window->Tree, "b"));
         m_window->Tree->selectKey("D6");
         QCOMPARE(FolderTree::shownPath(m_window->Tree->currentItem()), "news/inner/deep/deeper");
-        QVERIFY(findShown(m_window->Tree, "(no name)")->font(0).italic());
         QCOMPARE(findShown(m_window->Tree, "inner")->toolTip(0), "news/inner");
         QVERIFY(select("inner"));
         QCOMPARE(m_window->lblPath->text(), "bookmarks.html: news/inner");
