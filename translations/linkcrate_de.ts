@@ -207,10 +207,6 @@
         <translation>Es wurde keine Lesezeichendatei gewählt.</translation>
     </message>
     <message>
-        <source>Could not add to &quot;%1&quot;: %2</source>
-        <translation>Konnte nicht zu „%1“ hinzufügen: %2</translation>
-    </message>
-    <message>
         <source>the address is already in: %1. Nothing was added.</source>
         <translation>die Adresse steht schon in: %1. Es wurde nichts hinzugefügt.</translation>
     </message>

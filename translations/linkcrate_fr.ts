@@ -207,10 +207,6 @@
         <translation>Aucun fichier de marque-pages n’a été choisi.</translation>
     </message>
     <message>
-        <source>Could not add to &quot;%1&quot;: %2</source>
-        <translation>Impossible d’ajouter à « %1 » : %2</translation>
-    </message>
-    <message>
         <source>the address is already in: %1. Nothing was added.</source>
         <translation>l’adresse est déjà dans : %1. Rien n’a été ajouté.</translation>
     </message>

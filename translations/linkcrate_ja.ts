@@ -205,10 +205,6 @@
         <translation>ブックマークファイルが選ばれていません。</translation>
     </message>
     <message>
-        <source>Could not add to &quot;%1&quot;: %2</source>
-        <translation>「%1」に追加できませんでした: %2</translation>
-    </message>
-    <message>
         <source>the address is already in: %1. Nothing was added.</source>
         <translation>このアドレスはすでに次にあります: %1。何も追加しませんでした。</translation>
     </message>

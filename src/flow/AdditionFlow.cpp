@@ -405,8 +405,7 @@ AdditionFlow::AddOutcome AdditionFlow::add(const AddRequest &request)
     if (!request.dryRun) {
         lock.emplace(BookmarkInserter::rewriteTarget(m_file));
         if (!lock->tryLock(request.lockWaitMs))
-            return failedAddition(Kind::FileProblem,
-                                  QCoreApplication::translate("AdditionFlow", "Could not add to \"%1\": %2").arg(m_file, lock->errorString()));
+            return failedAddition(Kind::FileProblem, FileError::io(QStringLiteral("add to"), m_file, lock->errorString()).message());
         // New folders are placed by the catalogue, which the file is read for first.
         const bool making = !request.newFolder.isEmpty() || (request.create && request.folder.by == FolderChoice::By::Path);
         bool twoPasses = making;

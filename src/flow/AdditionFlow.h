@@ -126,6 +126,12 @@ public:
         std::optional<FileIdentity> readFrom;
         QString path;
         FolderPlace place;
+
+        // The folder of that number, or the top of the file for FolderCatalogue::Root.
+        static FolderChoice ofIndex(qint32 folder, std::optional<FileIdentity> version = {})
+        {
+            return {folder == FolderCatalogue::Root ? By::Root : By::Index, folder, version, {}, {}};
+        }
     };
     struct AddRequest
     {

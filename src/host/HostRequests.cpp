@@ -206,11 +206,9 @@ QJsonObject HostRequests::add(const QJsonObject &request)
         addition.folder.place.rank = fields.has(QStringLiteral("rank")) ? fields.number(QStringLiteral("rank"), 0) : 0;
     } else {
         // The tree gives -1 for the top of the file, as the folder list does.
-        addition.folder.index = fields.number(QStringLiteral("folder"), FolderCatalogue::Root);
-        addition.folder.by = addition.folder.index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
-                                                                            : AdditionFlow::FolderChoice::By::Index;
+        const qint32 index = fields.number(QStringLiteral("folder"), FolderCatalogue::Root);
         const QString identity = fields.text(QStringLiteral("identity"));
-        addition.folder.readFrom = identityFrom(identity);
+        addition.folder = AdditionFlow::FolderChoice::ofIndex(index, identityFrom(identity));
         if (fields.problem().isEmpty() && !addition.folder.readFrom)
             return error(QStringLiteral("badRequest"), QCoreApplication::translate("HostRequests", "The request's \"identity\" is not one the tree gave."));
     }
@@ -228,9 +226,7 @@ QJsonObject HostRequests::add(const QJsonObject &request)
             return reply({AdditionFlow::Kind::FileProblem,
                           QCoreApplication::translate("HostRequests", "There is no folder \"%1\" in \"%2\".")
                               .arg(addition.folder.place.path.join(u'/'), m_flow.file())});
-        addition.folder = {index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
-                                                          : AdditionFlow::FolderChoice::By::Index,
-                           index, m_flow.catalogue().identity(), {}, {}};
+        addition.folder = AdditionFlow::FolderChoice::ofIndex(index, m_flow.catalogue().identity());
     }
     const AdditionFlow::AddOutcome added = m_flow.add(addition);
     QJsonObject answer = reply(added);

@@ -246,9 +246,7 @@ void frmMain::cmdAdd_Click()
     AdditionFlow::AddRequest request;
     request.text = txtText->text();
     request.address = txtUrl->text();
-    request.folder.by = index == FolderCatalogue::Root ? AdditionFlow::FolderChoice::By::Root
-                                                       : AdditionFlow::FolderChoice::By::Index;
-    request.folder.index = index;
+    request.folder = AdditionFlow::FolderChoice::ofIndex(index);
     request.newFolder = m_pending.selected();
     request.keepAlive = [] { QCoreApplication::processEvents(); };
     const AdditionFlow::AddOutcome added = m_flow.add(request);
