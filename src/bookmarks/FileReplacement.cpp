@@ -10,9 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-
-
 namespace {
+
+// How much the temporary file takes before it sends it on to the disk.
+constexpr qint64 WritebackStep = 4 << 20;
 
 void syncFolder(const QString &path)
 {
@@ -36,6 +37,21 @@ FileError writableProblem(const QString &target, const FileIdentity &original)
 }
 
 } // namespace
+
+qint64 FileReplacement::TemporaryFile::writeData(const char *data, qint64 size)
+{
+    const qint64 written = QFile::writeData(data, size);
+    if (written > 0)
+        m_written += written;
+    if (m_written - m_onTheWay >= WritebackStep) {
+        // Only starts the writing, which the disk does while the copy goes on;
+        // the fsync at commit() is still what makes the version last. A failure
+        // here costs nothing but the head start.
+        ::sync_file_range(handle(), m_onTheWay, m_written - m_onTheWay, SYNC_FILE_RANGE_WRITE);
+        m_onTheWay = m_written;
+    }
+    return written;
+}
 
 FileReplacement::FileReplacement(const QString &target)
     : m_target(target)

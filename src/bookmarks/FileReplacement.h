@@ -33,11 +33,24 @@ public:
     const mdlFileRoutines::RecycleDetails &trashed() const { return m_trashed; }
 
 private:
+    // The temporary file, which starts putting what it was given on the disk
+    // every few megabytes: the flush at commit() then waits for the last few
+    // only, instead of for the whole file after it is written.
+    class TemporaryFile : public QFile
+    {
+    protected:
+        qint64 writeData(const char *data, qint64 size) override;
+
+    private:
+        qint64 m_written = 0;
+        qint64 m_onTheWay = 0; // the bytes before this have been sent to the disk
+    };
+
     [[nodiscard]] FileError moveAsideAndReplace();
 
     QString m_target;
     QString m_tmp;
-    QFile m_out;
+    TemporaryFile m_out;
     mdlFileRoutines::RecycleDetails m_trashed;
     bool m_created = false;
     bool m_committed = false;
