@@ -150,7 +150,7 @@ void BookmarkScanner::readHeadingName()
 {
     // The name runs from the heading's tag to its "</h3>". Without one, it ends
     // where the line or the next marker begins, less the spaces before that.
-    m_heading.clear();
+    m_heading.resize(0); // keeps its memory for the next heading
     const auto keep = [this](qsizetype from, qsizetype to) {
         const qsizetype room = MaxNameBytes - m_heading.size();
         m_heading.append(m_buffer.constData() + from, std::min(room, to - from));
@@ -189,7 +189,7 @@ void BookmarkScanner::readHeadingName()
 BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
 {
     ListEvent result;
-    m_heading.clear();
+    m_heading.resize(0);
     for (;;) {
         const qsizetype at = MarkerSearch::find(m_buffer.constData(), m_pos, m_end, bool(m_onAddress));
         if (at < 0) {
@@ -221,7 +221,7 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
         if (matchesAt(data, m_pos, m_end, "</dl") && endsTagName(m_pos + 4)) {
             // A heading seen on the way belongs to no list: forget it.
             m_pos += 4;
-            m_heading.clear();
+            m_heading.resize(0);
             return {Event::ListClosed, {}};
         }
         if (matchesAt(data, m_pos, m_end, "<h3") && nameEnds3) {
@@ -245,6 +245,17 @@ void BookmarkScanner::readAddress()
     const char *data = m_buffer.constData();
     const qsizetype end = std::min(m_end, m_pos + MaxAddressBytes);
     qsizetype i = m_pos + 2;
+    while (i < end && isSpace(data[i]))
+        ++i;
+    // Browsers write the address first, as HREF="...": that form is read at once.
+    if (end - i > 6 && (data[i] | 0x20) == 'h' && (data[i + 1] | 0x20) == 'r' && (data[i + 2] | 0x20) == 'e'
+        && (data[i + 3] | 0x20) == 'f' && data[i + 4] == '=' && data[i + 5] == '"') {
+        if (const auto *quote = static_cast<const char *>(std::memchr(data + i + 6, '"', size_t(end - i - 6)))) {
+            reportAddress(data + i + 6, quote - data);
+            m_pos = quote - data + 1;
+            return;
+        }
+    }
     for (;;) {
         while (i < end && isSpace(data[i]))
             ++i;
@@ -276,12 +287,38 @@ void BookmarkScanner::readAddress()
             valueEnd = i;
         }
         if (isHref) {
-            m_onAddress(QByteArrayView(data + valueStart, valueEnd - valueStart), m_passedBase + valueStart);
+            reportAddress(data + valueStart, valueEnd);
             m_pos = i;
             return;
         }
     }
     m_pos += 2;
+}
+
+void BookmarkScanner::reportAddress(const char *start, qsizetype end)
+{
+    // Most addresses differ from a wanted one in their last byte: they are
+    // passed over here, without a call.
+    const char *data = m_buffer.constData();
+    const QByteArrayView href(start, data + end - start);
+    if (m_addressEndings.isEmpty()
+        || std::memchr(m_addressEndings.constData(), lastByte(href), size_t(m_addressEndings.size())))
+        m_onAddress(href, m_passedBase + (start - data));
+}
+
+char BookmarkScanner::lastByte(QByteArrayView href)
+{
+    // As trimmed() would, without a call for each of the file's addresses.
+    const auto blank = [](char c) { return isSpace(c) || c == '\v'; };
+    qsizetype begin = 0;
+    qsizetype end = href.size();
+    while (end > begin && blank(href[end - 1]))
+        --end;
+    while (begin < end && blank(href[begin]))
+        ++begin;
+    while (end > begin && href[end - 1] == '/')
+        --end;
+    return end > begin ? href[end - 1] : '\0';
 }
 
 QByteArray BookmarkScanner::terminatorAhead()

@@ -52,11 +52,16 @@ public:
     // charset of the file, or to keep a window responsive during a long scan.
     void setBlockCallback(std::function<void(QByteArrayView block)> callback) { m_onBlock = std::move(callback); }
     // Sees the raw HREF of every bookmark ("<a" tag) passed, with its offset in
-    // the file. The text stays valid during the call only.
-    void setAddressCallback(std::function<void(QByteArrayView href, qint64 offset)> callback)
+    // the file. The text stays valid during the call only. With `endings`, only
+    // the addresses whose last byte, white space around them and '/' at their
+    // end left out, is one of those ('\0' for none left), as lastByte() finds it.
+    void setAddressCallback(std::function<void(QByteArrayView href, qint64 offset)> callback,
+                            QByteArray endings = {})
     {
         m_onAddress = std::move(callback);
+        m_addressEndings = std::move(endings);
     }
+    static char lastByte(QByteArrayView href);
 
     // Moves forward to the next list marker, past it, and says what it was. After
     // an opening, the scan stands after its tag and a "<p>" directly after it.
@@ -90,6 +95,7 @@ private:
     void skipTag();
     void readHeadingName();
     void readAddress();
+    void reportAddress(const char *start, qsizetype end);
     QByteArray terminatorAhead();
     qsizetype blanksAhead();
     QByteArray indentAhead(QByteArray &step);
@@ -99,6 +105,7 @@ private:
     BlockWriter *m_out = nullptr;
     std::function<void(QByteArrayView)> m_onBlock;
     std::function<void(QByteArrayView, qint64)> m_onAddress;
+    QByteArray m_addressEndings;
     QByteArray m_buffer;
     qsizetype m_pos = 0;    // what is before has been scanned
     qsizetype m_copied = 0; // what is before has been passed to the output

@@ -62,18 +62,11 @@ void FolderPathWalk::watchAddress(const QString &address, std::function<void(qin
     QByteArray wanted;
     AddressIndex::canonical(m_codec.encode(address), false, wanted);
     // Most addresses differ in their last character (an empty path's "/" aside):
-    // only those that end as the wanted one does are put in canonical form.
-    QByteArrayView stem = wanted;
-    while (stem.endsWith('/'))
-        stem.chop(1);
-    const char last = stem.isEmpty() ? '\0' : stem.back();
-    m_scanner.setAddressCallback([this, wanted, last, found = std::move(found), form = QByteArray(),
+    // only those that end as the wanted one does, or in a character reference,
+    // are put in canonical form.
+    const char last = BookmarkScanner::lastByte(wanted);
+    m_scanner.setAddressCallback([this, wanted, found = std::move(found), form = QByteArray(),
                                   told = std::vector<bool>()](QByteArrayView href, qint64) mutable {
-        QByteArrayView end = href.trimmed();
-        while (end.endsWith('/'))
-            end.chop(1);
-        if ((end.isEmpty() ? '\0' : end.back()) != last && !end.endsWith(';'))
-            return;
         AddressIndex::canonical(href, true, form);
         // Each folder once, however many copies it holds, in time linear in them.
         const size_t slot = size_t(m_walker.current() + 1);
@@ -83,5 +76,5 @@ void FolderPathWalk::watchAddress(const QString &address, std::function<void(qin
             told.resize(slot + 1);
         told[slot] = true;
         found(m_walker.current(), m_paths.pathOf(m_walker.current()));
-    });
+    }, QByteArray(1, last) + ';');
 }
