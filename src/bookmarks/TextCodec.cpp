@@ -359,13 +359,20 @@ QString TextCodec::decodeEntities(const QString &text)
         return text;
     QString out;
     out.reserve(text.size());
+    const QStringView all(text);
     qsizetype i = 0;
-    while (i < text.size()) {
-        const QChar c = text[i];
-        const qsizetype used = c == QLatin1Char('&') ? decodeReference(QStringView(text).sliced(i + 1), out) : 0;
+    while (i < all.size()) {
+        // The text up to the next reference goes in one piece.
+        qsizetype amp = all.indexOf(u'&', i);
+        if (amp < 0)
+            amp = all.size();
+        out += all.sliced(i, amp - i);
+        if (amp == all.size())
+            break;
+        const qsizetype used = decodeReference(all.sliced(amp + 1), out);
         if (used == 0)
-            out += c;
-        i += 1 + used;
+            out += QLatin1Char('&');
+        i = amp + 1 + used;
     }
     return out;
 }

@@ -6,6 +6,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QStringEncoder>
+
+#include <charconv>
 
 namespace {
 
@@ -101,17 +104,25 @@ int AddCommand::run(const QStringList &arguments)
         // The list is kept as the UTF-8 it is printed in, and written at once: a
         // file may hold hundreds of thousands of folders.
         QByteArray text;
+        qsizetype used = 0;
+        QStringEncoder utf8(QStringEncoder::Utf8);
         const AdditionFlow::Outcome listed = flow.listFolders(
-            [&text](qint32 index, const QString &path) {
+            [&](qint32 index, const QString &path) {
                 // Room ahead of time: growing by copying would touch the memory twice over.
-                if (text.capacity() - text.size() < 4096 + 3 * path.size())
-                    text.reserve(std::max<qsizetype>(1 << 20, text.capacity() * 2 + 3 * path.size()));
-                text += QByteArray::number(index);
-                text += '\t';
-                text += path.toUtf8();
-                text += '\n';
+                const qsizetype longest = 16 + utf8.requiredSpace(path.size());
+                if (text.size() - used < longest)
+                    text.resize(std::max<qsizetype>(1 << 20, text.size() * 2 + longest));
+                // Written in place: a string of its own for each folder's number
+                // and path would cost more than the rest of the line.
+                char *out = text.data() + used;
+                out = std::to_chars(out, out + 12, index).ptr;
+                *out++ = '\t';
+                out = utf8.appendToBuffer(out, path);
+                *out++ = '\n';
+                used = out - text.constData();
             },
-            [&text] { text.clear(); });
+            [&] { used = 0; });
+        text.truncate(used);
         if (!listed.ok())
             return fail(listed);
         m_out.flush();
