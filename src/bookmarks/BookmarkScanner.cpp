@@ -251,8 +251,7 @@ void BookmarkScanner::readAddress()
     if (end - i > 6 && (data[i] | 0x20) == 'h' && (data[i + 1] | 0x20) == 'r' && (data[i + 2] | 0x20) == 'e'
         && (data[i + 3] | 0x20) == 'f' && data[i + 4] == '=' && data[i + 5] == '"') {
         if (const auto *quote = static_cast<const char *>(std::memchr(data + i + 6, '"', size_t(end - i - 6)))) {
-            reportAddress(data + i + 6, quote - data);
-            m_pos = quote - data + 1;
+            reportAddress(i + 6, quote - data);
             return;
         }
     }
@@ -287,23 +286,25 @@ void BookmarkScanner::readAddress()
             valueEnd = i;
         }
         if (isHref) {
-            reportAddress(data + valueStart, valueEnd);
-            m_pos = i;
+            reportAddress(valueStart, valueEnd);
             return;
         }
     }
     m_pos += 2;
 }
 
-void BookmarkScanner::reportAddress(const char *start, qsizetype end)
+void BookmarkScanner::reportAddress(qsizetype start, qsizetype end)
 {
     // Most addresses differ from a wanted one in their last byte: they are
     // passed over here, without a call.
-    const char *data = m_buffer.constData();
-    const QByteArrayView href(start, data + end - start);
+    const QByteArrayView href(m_buffer.constData() + start, end - start);
     if (m_addressEndings.isEmpty()
         || std::memchr(m_addressEndings.constData(), lastByte(href), size_t(m_addressEndings.size())))
-        m_onAddress(href, m_passedBase + (start - data));
+        m_onAddress(href, m_passedBase + start);
+    // The scan goes on inside the tag, as it would without looking at
+    // addresses: a marker in an attribute is one for every reader alike, so the
+    // folders are numbered the same whoever walks them.
+    m_pos += 2;
 }
 
 char BookmarkScanner::lastByte(QByteArrayView href)

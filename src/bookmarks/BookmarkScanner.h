@@ -95,7 +95,7 @@ private:
     void skipTag();
     void readHeadingName();
     void readAddress();
-    void reportAddress(const char *start, qsizetype end);
+    void reportAddress(qsizetype start, qsizetype end);
     QByteArray terminatorAhead();
     qsizetype blanksAhead();
     QByteArray indentAhead(QByteArray &step);
