@@ -46,12 +46,12 @@ void TestCli::runs_data()
         << 1 << "The folder \" \" cannot be made" << QByteArray();
     QTest::newRow("ambiguous folder, under which --create would make") << QStringList{"--file", "TWINS", "--folder", "S/new", "--create", "--text", "t", "u"} << 2
                                       << "2 folders in \"TWINS\" are called \"S\"; choose one with --folder-index:\n"
-                                         "  0\tS\n  1\tS" << QByteArray();
+                                         "  1\tS\n  2\tS" << QByteArray();
     QTest::newRow("a named pipe, refused before its lock") << QStringList{"--file", "PIPE", "--text", "t", "u"} << 2
                                                            << "is a named pipe, not a bookmark file." << QByteArray();
     QTest::newRow("failed addition: one sentence a line") << QStringList{"--file", "F", "--text", "t", "u"} << 2
                                                           << "\nThe bookmark file was left unchanged." << QByteArray();
-    QTest::newRow("index reaches the second of two") << QStringList{"--file", "TWINS", "--folder-index", "1", "--verbose",
+    QTest::newRow("index reaches the second of two") << QStringList{"--file", "TWINS", "--folder-index", "2", "--verbose",
                                                                     "--text", "one", "one.example"}
         << 0 << "Added to \"S\":\n<DT><A HREF=\"http://one.example\">one</A>\n"
         << QByteArray("<DT><H3>S</H3>\n<DL><p>\n<DT><A HREF=\"http://one.example\">one</A>\n</DL>\n<DT><H3>a/b");
@@ -82,7 +82,11 @@ void TestCli::runs_data()
         << QStringList{"--file", "LATIN", "--folder", "A", "--text", "é\tx", "https://münchen.example/ä"} << 0 << ""
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://xn--mnchen-3ya.example/%C3%A4\">\xE9\tx</A>\n</DL>\n");
     QTest::newRow("--list decodes every named reference") << QStringList{"--file", "TWINS", "--list"} << 0
-                                                         << "a/b café…€ ∉¬it; &x\n" << QByteArray();
+                                                         << "^0\t\n1\tS\n2\tS\n3\ta/b café…€ ∉¬it; &x & y\n" << QByteArray();
+    QTest::newRow("already there, spaced and without the path's slash") << QStringList{"--file", "TWINS", "--no-duplicate", "--text", "t", "https://ns.example/"}
+        << 3 << "Nothing was added." << QByteArray();
+    QTest::newRow("already there, its last character a reference") << QStringList{"--file", "TWINS", "--no-duplicate", "--text", "t", "https://r.example/&"}
+        << 3 << "Nothing was added." << QByteArray();
     QTest::newRow("file from the setting") << QStringList{"--text", "Root", "https://r.example/"} << 0 << ""
         << QByteArray("<DL><p>\n<DT><A HREF=\"https://r.example/\">Root</A>\n    <DT><A HREF=\"https://www.mozilla.org/\"");
     QTest::newRow("already there, twice in a folder: added, with a warning naming it once")
@@ -121,8 +125,10 @@ void TestCli::runs()
     const QString twins = dir.filePath(QStringLiteral("twins.html"));
     const QString latin = dir.filePath(QStringLiteral("latin.html"));
     QVERIFY(writeFile(file, readBytes(fixture(QStringLiteral("firefox-lf.html")))));
-    QVERIFY(writeFile(twins, "<DL><p>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
-                             "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx</H3>\n<DL><p>\n</DL>\n</DL>\n"));
+    // A list in an address is one for every reader; a heading without a list names none.
+    QVERIFY(writeFile(twins, "<DL><p>\n<DT><A HREF=\"https://p.example/<dl></dl>\">p</A><A HREF=\" https://ns.example \">n</A>"
+                             "<A HREF=\"https://r.example/&amp;\">r</A>\n<DT><H3>lost</H3>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
+                             "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx & y</H3>\n<DL><p>\n</DL>\n</DL>\n"));
     // Not UTF-8, as a block read well after the folder shows.
     QVERIFY(writeFile(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT><A HREF=\"http://dup.example\">Caf\xE9</A>\n</DL>\n"));
     const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Linkcrate/Linkcrate.conf");
