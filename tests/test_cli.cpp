@@ -55,6 +55,8 @@ void TestCli::runs_data()
                                                                     "--text", "one", "one.example"}
         << 0 << "Added to \"S\":\n<DT><A HREF=\"http://one.example\">one</A>\n"
         << QByteArray("<DT><H3>S</H3>\n<DL><p>\n<DT><A HREF=\"http://one.example\">one</A>\n</DL>\n<DT><H3>a/b");
+    QTest::newRow("no line into a list inside an address") << QStringList{"--file", "TWINS", "--folder-index", "0", "--text", "t", "u"} << 2
+                                                           << "has that folder's list inside a bookmark's tag" << QByteArray();
     QTest::newRow("index -1 is no folder") << QStringList{"--file", "F", "--folder-index", "-1", "--text", "t", "u"} << 2
                                            << "there is no folder number -1" << QByteArray();
     QTest::newRow("dry run into a nested folder")
@@ -84,6 +86,11 @@ void TestCli::runs_data()
     QTest::newRow("--list decodes every named reference") << QStringList{"--file", "TWINS", "--list"} << 0
                                                          << "^0\t\n1\tS\n2\tS\n3\ta/b café…€ ∉¬it; &x & y\n" << QByteArray();
     QTest::newRow("already there, spaced and without the path's slash") << QStringList{"--file", "TWINS", "--no-duplicate", "--text", "t", "https://ns.example/"}
+        << 3 << "Nothing was added." << QByteArray();
+    QTest::newRow("--list to a full disk") << QStringList{"FULL", "--file", "TWINS", "--list"} << 2 << "could not write the list of folders" << QByteArray();
+    QTest::newRow("already there, with its port") << QStringList{"--file", "TWINS", "--no-duplicate", "--text", "t", "https://o.example"}
+        << 3 << "Nothing was added." << QByteArray();
+    QTest::newRow("already there, in capitals") << QStringList{"--file", "TWINS", "--no-duplicate", "--text", "t", "http://c.example/"}
         << 3 << "Nothing was added." << QByteArray();
     QTest::newRow("already there, its last character a reference") << QStringList{"--file", "TWINS", "--no-duplicate", "--text", "t", "https://r.example/&"}
         << 3 << "Nothing was added." << QByteArray();
@@ -127,7 +134,7 @@ void TestCli::runs()
     QVERIFY(writeFile(file, readBytes(fixture(QStringLiteral("firefox-lf.html")))));
     // A list in an address is one for every reader; a heading without a list names none.
     QVERIFY(writeFile(twins, "<DL><p>\n<DT><A HREF=\"https://p.example/<dl></dl>\">p</A><A HREF=\" https://ns.example \">n</A>"
-                             "<A HREF=\"https://r.example/&amp;\">r</A>\n<DT><H3>lost</H3>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
+                             "<A HREF=\"https://r.example/&amp;\">r</A><A HREF=\"HTTPS://O.EXAMPLE:443\">o</A><A HREF=\"HTTP://C.EXAMPLE\">c</A>\n<DT><H3>lost</H3>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
                              "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx & y</H3>\n<DL><p>\n</DL>\n</DL>\n"));
     // Not UTF-8, as a block read well after the folder shows.
     QVERIFY(writeFile(latin, "<DL><p>\n<DT><H3>A</H3>\n<DL><p>\n</DL>\n" + QByteArray(1 << 20, ' ') + "<DT><A HREF=\"http://dup.example\">Caf\xE9</A>\n</DL>\n"));
@@ -174,6 +181,8 @@ void TestCli::runs()
             environment.remove(QString::fromLatin1(name));
         process.setProcessEnvironment(environment);
     }
+    if (arguments.removeAll(QStringLiteral("FULL")) > 0)
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
     if (arguments.removeAll(QStringLiteral("NOCONF")) > 0) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file + QStringLiteral("/config"));

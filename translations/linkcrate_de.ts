@@ -132,6 +132,10 @@
         <source>ADDRESS</source>
         <translation>ADRESSE</translation>
     </message>
+    <message>
+        <source>could not write the list of folders: %1.</source>
+        <translation>die Liste der Ordner konnte nicht geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>AdditionFlow</name>
@@ -301,6 +305,11 @@
     <message>
         <source>its size or modification time differ</source>
         <translation>Größe oder Änderungszeit weichen ab</translation>
+    </message>
+    <message>
+        <source>has that folder&apos;s list inside a bookmark&apos;s tag (in its address, say), where a bookmark added would break that one</source>
+        <extracomment>Follows the bookmark file&apos;s name.</extracomment>
+        <translation>enthält die Liste dieses Ordners innerhalb des Tags eines Lesezeichens (etwa in seiner Adresse), wo ein hinzugefügtes Lesezeichen jenes zerstören würde</translation>
     </message>
 </context>
 <context>

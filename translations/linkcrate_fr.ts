@@ -132,6 +132,10 @@
         <source>ADDRESS</source>
         <translation>ADRESSE</translation>
     </message>
+    <message>
+        <source>could not write the list of folders: %1.</source>
+        <translation>impossible d&apos;écrire la liste des dossiers : %1.</translation>
+    </message>
 </context>
 <context>
     <name>AdditionFlow</name>
@@ -301,6 +305,11 @@
     <message>
         <source>its size or modification time differ</source>
         <translation>sa taille ou sa date de modification diffèrent</translation>
+    </message>
+    <message>
+        <source>has that folder&apos;s list inside a bookmark&apos;s tag (in its address, say), where a bookmark added would break that one</source>
+        <extracomment>Follows the bookmark file&apos;s name.</extracomment>
+        <translation>contient la liste de ce dossier à l&apos;intérieur de la balise d&apos;un marque-page (dans son adresse, par exemple), où un marque-page ajouté abîmerait celui-ci</translation>
     </message>
 </context>
 <context>

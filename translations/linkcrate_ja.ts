@@ -132,6 +132,10 @@
         <source>ADDRESS</source>
         <translation>ADDRESS</translation>
     </message>
+    <message>
+        <source>could not write the list of folders: %1.</source>
+        <translation>フォルダーの一覧を書き出せませんでした: %1。</translation>
+    </message>
 </context>
 <context>
     <name>AdditionFlow</name>
@@ -299,6 +303,11 @@
     <message>
         <source>its size or modification time differ</source>
         <translation>サイズか更新日時が違います</translation>
+    </message>
+    <message>
+        <source>has that folder&apos;s list inside a bookmark&apos;s tag (in its address, say), where a bookmark added would break that one</source>
+        <extracomment>Follows the bookmark file&apos;s name.</extracomment>
+        <translation>は、そのフォルダーのリストがブックマークのタグの中（アドレスの中など）にあり、そこに追加するとそのブックマークが壊れます</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,15 @@ struct Hold
     }
 };
 
+// A list whose marker stands inside a bookmark's tag takes no line: the line
+// would split that bookmark's attributes and lose its address.
+FileError listInsideTag(const QString &path)
+{
+    //: Follows the bookmark file's name.
+    return FileError::unusable(path, QCoreApplication::translate("BookmarkInserter", "has that folder's list inside a bookmark's tag (in its "
+                                                                 "address, say), where a bookmark added would break that one"));
+}
+
 } // namespace
 
 QByteArray BookmarkInserter::bookmarkLine(const TextCodec &codec, const QString &url, const QString &text)
@@ -184,6 +193,8 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
             return FileError::changed(path, QCoreApplication::translate("BookmarkInserter", "the folders are not the ones read"));
     }
 
+    if (scanner.listInsideTag())
+        return listInsideTag(path);
     scanner.insertLines(lines, depths);
     if (!scanner.copyRest())
         return FileError::io(QStringLiteral("read"), path, scanner.errorString());
@@ -288,6 +299,8 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
     });
 
     bool placed = search.isTarget(FolderCatalogue::Root, QString());
+    if (placed && scanner.listInsideTag())
+        return failed(listInsideTag(hold.target));
     if (placed)
         scanner.insertLine(line);
     // On to the end of the file, whatever was found: the search may meet a second
@@ -297,6 +310,8 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
     FolderPathWalk::Step step;
     while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder) {
         if (search.isTarget(index, *path) && !placed) {
+            if (scanner.listInsideTag())
+                return failed(listInsideTag(hold.target));
             scanner.insertLine(line);
             placed = true;
         }

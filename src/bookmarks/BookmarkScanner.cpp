@@ -209,6 +209,7 @@ BookmarkScanner::ListEvent BookmarkScanner::ReadToNextList()
         const char *data = m_buffer.constData();
         const bool nameEnds3 = endsTagName(m_pos + 3);
         if (matchesAt(data, m_pos, m_end, "<dl") && nameEnds3) {
+            m_listTagAt = m_passedBase + m_pos;
             skipTag();
             if (ensure(3) && matchesAt(m_buffer.constData(), m_pos, m_end, "<p>"))
                 m_pos += 3;
@@ -418,6 +419,31 @@ QByteArray BookmarkScanner::indentAhead(QByteArray &step)
     if (matchesAt(m_buffer.constData(), m_pos + space, m_end, "</dl"))
         indent += step;
     return indent;
+}
+
+bool BookmarkScanner::listInsideTag() const
+{
+    const qsizetype at = qsizetype(m_listTagAt - m_passedBase);
+    if (m_listTagAt < 0 || at < 0 || at > m_end)
+        return false;
+    // The last "<a" before the list's tag, read to its end: quoted values whole.
+    const char *data = m_buffer.constData();
+    qsizetype tag = at - 3;
+    while (tag >= 0 && !(data[tag] == '<' && (data[tag + 1] | 0x20) == 'a' && isSpace(data[tag + 2])))
+        --tag;
+    if (tag < 0)
+        return false;
+    for (qsizetype i = tag + 2; i < at; ++i) {
+        if (data[i] == '>')
+            return false;
+        if (data[i] == '"' || data[i] == '\'') {
+            const auto *quote = static_cast<const char *>(std::memchr(data + i + 1, data[i], size_t(at - i - 1)));
+            if (!quote)
+                return true;
+            i = quote - data;
+        }
+    }
+    return true;
 }
 
 bool BookmarkScanner::copyRest()

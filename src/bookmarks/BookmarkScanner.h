@@ -77,6 +77,11 @@ public:
     // the list's own entries are, plus `depths[i]` steps. A list opened on a line
     // shared with more gets its lines unindented, as its entries are.
     void insertLines(const QList<QByteArray> &lines, const QList<int> &depths);
+    // Whether the list that opened last stands inside a bookmark's tag (its
+    // marker in an address, say): it is a list to every reader alike, but a line
+    // written there would split that bookmark's attributes. Judged on what the
+    // buffer still holds: the tag's start must be within the last block read.
+    bool listInsideTag() const;
     // Copies everything not yet passed to the output.
     [[nodiscard]] bool copyRest();
 
@@ -116,4 +121,5 @@ private:
     QByteArray m_heading; // the last heading's text, kept until a list opens or closes
     QByteArray m_firstTerminator;
     bool m_pendingCr = false; // the file's first terminator is a CR; is an LF next?
+    qint64 m_listTagAt = -1; // the file offset of the last list opening's tag
 };

@@ -65,6 +65,12 @@ void FolderPathWalk::watchAddress(const QString &address, std::function<void(qin
     // only those that end as the wanted one does, or in a character reference,
     // are put in canonical form.
     const char last = BookmarkScanner::lastByte(wanted);
+    QByteArray endings = QByteArray(1, last) + ';';
+    // Without a path an address ends in its host, compared in lower case and
+    // without its scheme's default port (":80", ":443", ":21").
+    const qsizetype host = wanted.indexOf("://");
+    if (host >= 0 && wanted.indexOf('/', host + 3) == wanted.size() - 1)
+        endings += QByteArray(1, last).toUpper() + "013";
     m_scanner.setAddressCallback([this, wanted, found = std::move(found), form = QByteArray(),
                                   told = std::vector<bool>()](QByteArrayView href, qint64) mutable {
         AddressIndex::canonical(href, true, form);
@@ -76,5 +82,5 @@ void FolderPathWalk::watchAddress(const QString &address, std::function<void(qin
             told.resize(slot + 1);
         told[slot] = true;
         found(m_walker.current(), m_paths.pathOf(m_walker.current()));
-    }, QByteArray(1, last) + ';');
+    }, endings);
 }

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QStringEncoder>
 
@@ -105,7 +106,7 @@ int AddCommand::run(const QStringList &arguments)
         // file may hold hundreds of thousands of folders.
         QByteArray text;
         qsizetype used = 0;
-        QStringEncoder utf8(QStringEncoder::Utf8);
+        QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
         const AdditionFlow::Outcome listed = flow.listFolders(
             [&](qint32 index, const QString &path) {
                 // Room ahead of time: growing by copying would touch the memory twice over.
@@ -126,11 +127,18 @@ int AddCommand::run(const QStringList &arguments)
         if (!listed.ok())
             return fail(listed);
         m_out.flush();
-        if (QIODevice *device = m_out.device())
-            device->write(text);
-        else
+        QIODevice *device = m_out.device();
+        if (!device) {
             m_out << QString::fromUtf8(text);
-        m_out.flush();
+            m_out.flush();
+            return Added;
+        }
+        // A full disk or a closed pipe must not pass for a list printed.
+        bool written = device->write(text) == text.size();
+        if (auto *file = qobject_cast<QFileDevice *>(device))
+            written = file->flush() && written;
+        if (!written)
+            return fail(FileProblem, QCoreApplication::translate("AddCommand", "could not write the list of folders: %1.").arg(device->errorString()));
         return Added;
     }
 
