@@ -133,7 +133,7 @@ void TestCli::runs()
     const QString latin = dir.filePath(QStringLiteral("latin.html"));
     QVERIFY(writeFile(file, readBytes(fixture(QStringLiteral("firefox-lf.html")))));
     // A list in an address is one for every reader; a heading without a list names none.
-    QVERIFY(writeFile(twins, "<DL><p>\n<DT><A HREF=\"https://p.example/<dl></dl>\">p</A><A HREF=\" https://ns.example \">n</A>"
+    QVERIFY(writeFile(twins, "<DL><p>\n<DT><A ADD_DATE=\"1>2\" HREF=https://p.example/<dl></dl>>p</A><A HREF=\" https://ns.example \">n</A>"
                              "<A HREF=\"https://r.example/&amp;\">r</A><A HREF=\"HTTPS://O.EXAMPLE:443\">o</A><A HREF=\"HTTP://C.EXAMPLE\">c</A>\n<DT><H3>lost</H3>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n<DT><H3>S</H3>\n<DL><p>\n</DL>\n"
                              "<DT><H3>a/b caf&eacute&hellip;&euro; &notin;&notit; &ampx & y</H3>\n<DL><p>\n</DL>\n</DL>\n"));
     // Not UTF-8, as a block read well after the folder shows.
