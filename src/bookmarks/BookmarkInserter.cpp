@@ -193,9 +193,8 @@ FileError BookmarkInserter::rewrite(const FolderCatalogue &catalogue, qint32 fol
             return FileError::changed(path, QCoreApplication::translate("BookmarkInserter", "the folders are not the ones read"));
     }
 
-    if (scanner.listInsideTag())
+    if (!scanner.insertLines(lines, depths))
         return listInsideTag(path);
-    scanner.insertLines(lines, depths);
     if (!scanner.copyRest())
         return FileError::io(QStringLiteral("read"), path, scanner.errorString());
     if (!writer.flush())
@@ -299,10 +298,8 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
     });
 
     bool placed = search.isTarget(FolderCatalogue::Root, QString());
-    if (placed && scanner.listInsideTag())
+    if (placed && !scanner.insertLine(line))
         return failed(listInsideTag(hold.target));
-    if (placed)
-        scanner.insertLine(line);
     // On to the end of the file, whatever was found: the search may meet a second
     // folder of the same path, and the file must be whole.
     qint32 index = 0;
@@ -310,9 +307,8 @@ BookmarkInserter::Result BookmarkInserter::insertWhileCopying(const QString &Boo
     FolderPathWalk::Step step;
     while ((step = walk.next(index, path)) == FolderPathWalk::Step::Folder) {
         if (search.isTarget(index, *path) && !placed) {
-            if (scanner.listInsideTag())
+            if (!scanner.insertLine(line))
                 return failed(listInsideTag(hold.target));
-            scanner.insertLine(line);
             placed = true;
         }
     }

@@ -355,13 +355,15 @@ QByteArray BookmarkScanner::terminatorAhead()
     return m_firstTerminator.isEmpty() ? QByteArrayLiteral("\r\n") : m_firstTerminator;
 }
 
-void BookmarkScanner::insertLine(QByteArrayView entry)
+bool BookmarkScanner::insertLine(QByteArrayView entry)
 {
-    insertLines({entry.toByteArray()}, {});
+    return insertLines({entry.toByteArray()}, {});
 }
 
-void BookmarkScanner::insertLines(const QList<QByteArray> &lines, const QList<int> &depths)
+bool BookmarkScanner::insertLines(const QList<QByteArray> &lines, const QList<int> &depths)
 {
+    if (listInsideTag())
+        return false;
     passOn();
     const qsizetype space = blanksAhead();
     // A CR and whether an LF follows it, in one view.
@@ -382,7 +384,7 @@ void BookmarkScanner::insertLines(const QList<QByteArray> &lines, const QList<in
             m_out->write(lines[i]);
             m_out->write(eol);
         }
-        return;
+        return true;
     }
     // More follows the tag on its line: split the line there.
     const QByteArray eol = terminatorAhead();
@@ -391,6 +393,7 @@ void BookmarkScanner::insertLines(const QList<QByteArray> &lines, const QList<in
         m_out->write(line);
         m_out->write(eol);
     }
+    return true;
 }
 
 qsizetype BookmarkScanner::blanksAhead()

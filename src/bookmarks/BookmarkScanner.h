@@ -71,17 +71,16 @@ public:
     // after the rest of the opening line when only white space follows the tag,
     // else splitting the line right after the tag. The new line ends with the
     // terminator of the opening line (the file's first one when that line has
-    // none, CR LF when the file has none). Needs copy-through.
-    void insertLine(QByteArrayView entry);
+    // none, CR LF when the file has none). Needs copy-through. Writes nothing, and
+    // says false, when the list's marker stands inside a bookmark's tag (in its
+    // address, say): it is a list to every reader alike, but a line written
+    // there would split that bookmark's attributes. That is judged on what the
+    // buffer still holds: the tag's start must be within the last block read.
+    [[nodiscard]] bool insertLine(QByteArrayView entry);
     // The same for several lines (a folder with its list, say), each indented as
     // the list's own entries are, plus `depths[i]` steps. A list opened on a line
     // shared with more gets its lines unindented, as its entries are.
-    void insertLines(const QList<QByteArray> &lines, const QList<int> &depths);
-    // Whether the list that opened last stands inside a bookmark's tag (its
-    // marker in an address, say): it is a list to every reader alike, but a line
-    // written there would split that bookmark's attributes. Judged on what the
-    // buffer still holds: the tag's start must be within the last block read.
-    bool listInsideTag() const;
+    [[nodiscard]] bool insertLines(const QList<QByteArray> &lines, const QList<int> &depths);
     // Copies everything not yet passed to the output.
     [[nodiscard]] bool copyRest();
 
@@ -99,6 +98,7 @@ private:
     bool markerAt(qsizetype at) const;
     void skipTag();
     void readHeadingName();
+    bool listInsideTag() const;
     void readAddress();
     void reportAddress(qsizetype start, qsizetype end);
     QByteArray terminatorAhead();
